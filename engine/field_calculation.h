@@ -1,0 +1,17 @@
+#pragma once
+// The field calculation: the emitted spectrum of each of the 151 columns and the four relative
+// quantities at each of its 76 points.
+#include "attenuation_table.h"
+#include "beam_spectrum.h"
+#include "field_result.h"
+#include "run_parameters.h"
+
+namespace orvane {
+
+// Fills result.grid[0..3] (photon fluence, energy fluence, air kerma, HVL, each relative to the beam
+// axis) and result.reference[0..3] (the three axis sums, then axisHvlCm).
+// Throws std::runtime_error with a clear message when the conditions lie outside the model.
+void ComputeField(const AttenuationTable& table, const RunParameters& params, const BeamSpectrum& axis,
+                  float axisHvlCm, FieldResult& result);
+
+}  // namespace orvane
