@@ -178,6 +178,22 @@ TEST_F(SpectrumModelTest, BeamAxisFileIsRelativeToThePeak) {
   }
 }
 
+// Off the axis across the anode-cathode direction the emitted spectrum is the same; only the added
+// filters (crossed R times), and the inverse square law change the photons. The inherent filter counts once.
+TEST_F(SpectrumModelTest, PointAcrossTheAxisSeesLongerAddedFilters) {
+  ConditionTexts boxes("100", "12", "10", "3.0", "0.2");
+  SpectrumModel(*m, boxes);
+  const BinArray<double> axis = m->PhotonSpectrum;
+  m->PointY = 15;
+  SpectrumModel(*m, boxes);
+  const PointGeometry g = PointGeometryAt(0, 15, 12);
+  for (int i = 2; i <= 200; ++i) {
+    const double expected = axis[i] * std::exp(-m->MuAl[i] * 0.30 * (g.distanceRatio - 1)) *
+                            std::exp(-m->MuCu[i] * 0.02 * (g.distanceRatio - 1)) * g.inverseSquare;
+    ASSERT_NEAR(m->PhotonSpectrum[i], expected, 1e-12 * axis[i]) << "bin " << i;
+  }
+}
+
 TEST_F(SpectrumModelTest, PointSpectrumWritesNoFile) {
   ConditionTexts boxes;
   m->PointX = 12.4;
