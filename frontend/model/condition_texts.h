@@ -20,11 +20,19 @@ class ConditionTexts : public ConditionBoxes {
  public:
   // Starts with the default conditions.
   ConditionTexts()
-      : texts_{"", kDefaultVoltageText, kDefaultInherentText, kDefaultAddedAlText, kDefaultAddedCuText,
+      : texts_{"",
+               kDefaultVoltageText,
+               kDefaultInherentText,
+               kDefaultAddedAlText,
+               kDefaultAddedCuText,
                kDefaultAngleText} {}
   ConditionTexts(std::string voltage, std::string angle, std::string inherent, std::string addedAl,
                  std::string addedCu)
-      : texts_{"", std::move(voltage), std::move(inherent), std::move(addedAl), std::move(addedCu),
+      : texts_{"",
+               std::move(voltage),
+               std::move(inherent),
+               std::move(addedAl),
+               std::move(addedCu),
                std::move(angle)} {}
 
   std::string Text(int box) const override { return texts_.at(box); }

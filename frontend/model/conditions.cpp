@@ -23,14 +23,15 @@ void ClampConditions(ConditionBoxes& boxes) {
 void WriteRunParametersFromBoxes(const ConditionBoxes& boxes) {
   using run_parameters_format::kMmToCm;
   RunParametersOf<double> p;
-  p.tubeVoltage = BoxNumber(boxes, kVoltageBox);                  // kV
-  p.targetAngle = BoxNumber(boxes, kAngleBox);                    // degrees
-  p.inherentFilter = BoxNumber(boxes, kInherentBox) * kMmToCm;   // cm Al
-  p.addedAl = BoxNumber(boxes, kAddedAlBox) * kMmToCm;           // cm
-  p.addedCu = BoxNumber(boxes, kAddedCuBox) * kMmToCm;           // cm
+  p.tubeVoltage = BoxNumber(boxes, kVoltageBox);                // kV
+  p.targetAngle = BoxNumber(boxes, kAngleBox);                  // degrees
+  p.inherentFilter = BoxNumber(boxes, kInherentBox) * kMmToCm;  // cm Al
+  p.addedAl = BoxNumber(boxes, kAddedAlBox) * kMmToCm;          // cm
+  p.addedCu = BoxNumber(boxes, kAddedCuBox) * kMmToCm;          // cm
   for (double value : {p.tubeVoltage, p.targetAngle, p.inherentFilter, p.addedAl, p.addedCu}) {
     if (!std::isfinite(value)) {
-      throw ModelError("A condition box holds a number too large to write into \"B2F.dat\"; nothing was written.");
+      throw ModelError(
+          "A condition box holds a number too large to write into \"B2F.dat\"; nothing was written.");
     }
   }
   WriteRunParameters(kRunParametersFile, p);

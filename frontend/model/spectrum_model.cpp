@@ -17,7 +17,7 @@ namespace tucker = physics;
 
 constexpr double kMaxModelKv = 150.0;  // the bins reach 150 keV
 constexpr double kMinModelKv = 20.0;
-constexpr int kAxisRunMode = 1;        // SpectrumMode that also writes "B_SPCTL.dat"
+constexpr int kAxisRunMode = 1;  // SpectrumMode that also writes "B_SPCTL.dat"
 
 struct Conditions {
   double kv = 0;
@@ -135,8 +135,7 @@ void SpectrumModel(Module1& m, ConditionBoxes& boxes) {
   double peak = 0;
   for (int i = 2; i <= lastBin; ++i) {
     // Inherent filtration counts once, the added filters R times; dividing by E gives photons.
-    photons[i] = emitted[i] *
-                 std::exp(-m.MuAl[i] * (c.addedAlCm * geometry.distanceRatio + c.inherentCm)) *
+    photons[i] = emitted[i] * std::exp(-m.MuAl[i] * (c.addedAlCm * geometry.distanceRatio + c.inherentCm)) *
                  std::exp(-m.MuCu[i] * c.addedCuCm * geometry.distanceRatio) / BinEnergyKeV(i) *
                  geometry.inverseSquare;
     if (photons[i] > peak) peak = photons[i];

@@ -45,7 +45,9 @@ TEST(WriteRunParametersFromBoxes, FiltersInCm) {
   };
   const Case cases[] = {
       {"defaults", {}, "100.0\r\n16.0\r\n0.250\r\n0.100\r\n0.0000\r\n"},
-      {"comma ends the number", {"80", "12.5", "2,5", "0.5", "0.25"}, "080.0\r\n12.5\r\n0.200\r\n0.050\r\n0.0250\r\n"},
+      {"comma ends the number",
+       {"80", "12.5", "2,5", "0.5", "0.25"},
+       "080.0\r\n12.5\r\n0.200\r\n0.050\r\n0.0250\r\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

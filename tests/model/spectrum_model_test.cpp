@@ -90,9 +90,12 @@ TEST_F(SpectrumModelTest, VoltageRepairAndLastBin) {
     int lastBin;
   };
   const Case cases[] = {
-      {"above 150 kV", "200", "150", 300},   {"150 kV stays", "150", "150", 300},
-      {"below 20 kV", "10", "20", 40},       {"no digits reads as 0", "kV", "20", 40},
-      {"empty", "", "20", 40},               {"20 kV stays", "20", "20", 40},
+      {"above 150 kV", "200", "150", 300},
+      {"150 kV stays", "150", "150", 300},
+      {"below 20 kV", "10", "20", 40},
+      {"no digits reads as 0", "kV", "20", 40},
+      {"empty", "", "20", 40},
+      {"20 kV stays", "20", "20", 40},
       {"100.3 kV ends at 100 keV", "100.3", "100.3", 200},
       {"100.5 kV ends at 100.5 keV", "100.5", "100.5", 201},
   };
@@ -121,7 +124,8 @@ TEST_F(SpectrumModelTest, TopBinHasOneUnattenuatedTerm) {
   }
 }
 
-// Above 70 kV the four lines together carry k % of the bremsstrahlung total, split 0.5048/0.2908/0.162/0.0424.
+// Above 70 kV the four lines together carry k % of the bremsstrahlung total, split
+// 0.5048/0.2908/0.162/0.0424.
 TEST_F(SpectrumModelTest, CharacteristicLinesOnlyAbove70kV) {
   for (double kv : {70.0, 70.5, 100.0}) {
     SCOPED_TRACE(kv);
