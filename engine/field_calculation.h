@@ -8,6 +8,11 @@
 
 namespace orvane {
 
+// Throws std::runtime_error with a clear message when the conditions lie outside what the model
+// assumes (target angle at or below 8.53 degrees, i.e. tan(theta) <= 0.15, or more than 150 kV).
+// The run calls it before any output file is touched; ComputeField calls it too.
+void CheckConditions(const RunParameters& params);
+
 // Fills result.grid[0..3] (photon fluence, energy fluence, air kerma, HVL, each relative to the beam
 // axis) and result.reference[0..3] (the three axis sums, then axisHvlCm).
 // Throws std::runtime_error with a clear message when the conditions lie outside the model.
