@@ -1,5 +1,7 @@
 // Controls of Form1, as laid out in twips; the line controls and legend labels in the user units
 // and client positions of their picture boxes.
+#include <string>
+
 #include "form1.h"
 #include "form_pictures.h"
 #include "layout_font.h"

@@ -155,8 +155,10 @@ void DrawingSurface::FilledBox(QPointF corner1, QPointF corner2, const QColor& c
 
 void DrawingSurface::Text(QPointF topLeft, const QString& text) {
   const QPoint at = PixelOf(topLeft);
+  QFont face = font();
+  face.setStyleStrategy(QFont::NoAntialias);  // whole pixels: text drawn twice looks the same
   QPainter painter(&image_);
-  painter.setFont(font());
+  painter.setFont(face);
   painter.setPen(foreColor_);
   painter.drawText(QRect(at, QSize(4 * image_.width(), 4 * image_.height())),
                    Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);

@@ -8,6 +8,7 @@
 #include "form1.h"
 #include "form2.h"
 #include "form3.h"
+#include "form2_spectrum_graph.h"
 #include "gui_test_support.h"
 #include "run_parameters.h"
 
@@ -101,6 +102,14 @@ void Form2Test::startShowsDefaultsAndEmptyGraph() {
   const QRect left(graph.PixelOf({200, 500}), graph.PixelOf({700, 620}));
   QVERIFY(CountColour(image.copy(below), kBlack) > 10);
   QVERIFY(CountColour(image.copy(left), kBlack) > 10);
+
+  // The axes drawn again over themselves, or after "リセット", give the same picture.
+  const QImage loaded = image.copy();
+  orvane::DrawSpectrumAxes(*form->Picture3);
+  QCOMPARE(image, loaded);
+  form->Command3->click();
+  QCOMPARE(image, loaded);
+  QCOMPARE(form->Picture3->PenWidth(), 2);
 }
 
 void Form2Test::missingOrShortTableEndsCleanly_data() {
