@@ -1,6 +1,8 @@
 #pragma once
 // The field calculation: the emitted spectrum of each of the 151 columns and the four relative
 // quantities at each of its 76 points.
+#include <array>
+
 #include "attenuation_table.h"
 #include "beam_spectrum.h"
 #include "field_result.h"
@@ -18,5 +20,17 @@ void CheckConditions(const RunParameters& params);
 // Throws std::runtime_error with a clear message when the conditions lie outside the model.
 void ComputeField(const AttenuationTable& table, const RunParameters& params, const BeamSpectrum& axis,
                   float axisHvlCm, FieldResult& result);
+
+// The emitted spectra of all 151 columns (index 1..151), K lines included, as ComputeField uses them.
+void ComputeEmittedSpectra(const AttenuationTable& table, const RunParameters& params,
+                           std::array<BinArray<float>, kGridX + 1>& emitted);
+
+namespace kernels {
+struct KernelSet;
+}
+// ComputeField with a chosen kernel set (tests and benchmarks compare the instruction sets).
+void ComputeFieldWith(const kernels::KernelSet& kernels, const AttenuationTable& table,
+                      const RunParameters& params, const BeamSpectrum& axis, float axisHvlCm,
+                      FieldResult& result);
 
 }  // namespace orvane

@@ -8,12 +8,12 @@
 
 namespace orvane::physics {
 
-inline constexpr double kPi = 3.14159;                  // as the model takes it
-inline constexpr double kTungstenDensity = 19.3;        // g/cm3
+inline constexpr double kPi = 3.14159;            // as the model takes it
+inline constexpr double kTungstenDensity = 19.3;  // g/cm3
 inline constexpr double kElectronRestEnergyKeV = 511.0;
-inline constexpr double kFieldDistanceCm = 100.0;       // focus to field plane
-inline constexpr double kKLineThresholdKv = 70.0;       // lines only strictly above
-inline constexpr double kElectronStepKeV = 0.5;         // integration step of the electron energy
+inline constexpr double kFieldDistanceCm = 100.0;  // focus to field plane
+inline constexpr double kKLineThresholdKv = 70.0;  // lines only strictly above
+inline constexpr double kElectronStepKeV = 0.5;    // integration step of the electron energy
 inline constexpr double kPercent = 0.01;
 
 // Characteristic K lines of tungsten: bin and share of the line yield, added in this order.
@@ -60,9 +60,19 @@ inline double ElectronDepthCm(double kv, double tKeV, double c) {
   return (kv * kv - tKeV * tKeV) / (kTungstenDensity * c);
 }
 
+// The two factors of a bremsstrahlung term, kept apart so that the engine can reuse the first across
+// grid columns; BremsstrahlungTerm multiplies them in the order the formula is written, so splitting
+// changes no bit of the result.
+// Unattenuated yield (1 + 511/T)*B/F of electron energy T (keV).
+inline double BremsstrahlungYield(double tKeV, double b, double f) {
+  return (1.0 + kElectronRestEnergyKeV / tKeV) * b / f;
+}
+// Exponent -mu*d*G of the self-absorption along d*G cm of tungsten (mu in 1/cm).
+inline double TargetAttenuationExponent(double muTarget, double d, double g) { return -muTarget * d * g; }
+
 // One bremsstrahlung term, attenuated along d*G cm of tungsten with coefficient mu (1/cm).
 inline double BremsstrahlungTerm(double tKeV, double b, double f, double muTarget, double d, double g) {
-  return (1.0 + kElectronRestEnergyKeV / tKeV) * b / f * std::exp(-muTarget * d * g);
+  return BremsstrahlungYield(tKeV, b, f) * std::exp(TargetAttenuationExponent(muTarget, d, g));
 }
 
 // Field-point geometry: distance ratio R and inverse-square factor Q at (X, Y) cm.
@@ -73,5 +83,13 @@ inline double InverseSquareFactor(double xCm, double yCm) {
   const double d2 = kFieldDistanceCm * kFieldDistanceCm;
   return d2 / (xCm * xCm + yCm * yCm + d2);
 }
+
+// Filtration of the photon spectrum at a point with distance ratio R: the added aluminium and copper
+// plates are crossed R times their thickness, the inherent filtration once (thicknesses in cm, mu in 1/cm).
+// Exponents of the two transmission factors exp(-(AddedAl*R + Inherent)*MuAl) and exp(-MuCu*R*AddedCu).
+inline double AluminiumFilterExponent(double addedAlCm, double r, double inherentCm, double muAl) {
+  return -(addedAlCm * r + inherentCm) * muAl;
+}
+inline double CopperFilterExponent(double muCu, double r, double addedCuCm) { return -muCu * r * addedCuCm; }
 
 }  // namespace orvane::physics

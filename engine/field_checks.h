@@ -1,0 +1,19 @@
+#pragma once
+// Refusals of the field calculation: inputs outside the model and points without a half-value layer.
+#include "beam_spectrum.h"
+#include "run_parameters.h"
+
+namespace orvane {
+
+// Throws std::runtime_error when a beam-axis sum is zero or not finite, or the beam-axis HVL is zero
+// or not finite: the field is given relative to these, and "Result.dat" must hold finite numbers.
+void CheckReferences(const BeamSpectrum& axis, float axisHvlCm);
+
+// Why a grid point has no half-value layer.
+enum class PointFault { kNoWeight, kNoHalfValueLayer };
+[[noreturn]] void ThrowPointFault(PointFault fault, int ix, int iy);
+
+// Throws when a grid value is not finite (e.g. a filter thickness so negative that the spectrum overflows).
+[[noreturn]] void ThrowNotFinite(int block, int ix, int iy);
+
+}  // namespace orvane
