@@ -1,7 +1,7 @@
 #include "field_checks.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -16,10 +16,11 @@ namespace {
 constexpr double kMaxModelKv = 150.0;  // bins reach 150 keV
 constexpr double kMinTanTheta = 0.15;  // tan of the outermost emission angle, 15 cm at 100 cm
 
-std::string Number(double value) {
+// Shortest text of a single-precision value, as the engine holds it (messages only).
+std::string Number(float value) {
   char text[32];
-  std::snprintf(text, sizeof text, "%g", value);  // used only in messages
-  return text;
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  return std::string(text, end);
 }
 
 std::string Cell(int ix, int iy) {
@@ -72,7 +73,7 @@ void ThrowPointFault(PointFault fault, int ix, int iy) {
     throw std::runtime_error("the spectrum at " + Cell(ix, iy) +
                              " has no air kerma above 10 keV, so it has no half-value layer");
   throw std::runtime_error("the spectrum at " + Cell(ix, iy) + " is not halved by " +
-                           Number(kHvlMaxSteps * kHvlStepCm) + " cm of aluminium");
+                           Number(static_cast<float>(kHvlMaxSteps * kHvlStepCm)) + " cm of aluminium");
 }
 
 void ThrowNotFinite(int block, int ix, int iy) {
