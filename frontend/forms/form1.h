@@ -19,8 +19,11 @@ class Form1 : public toolkit::FormWindow {
  public:
   explicit Form1(FormRegistry& registry);
 
-  // Form_Load: runs once, when the form is first created.
+  // Form_Load: runs once, when the form is first created; paints the colour legend.
   void Load();
+
+  // What the last "描 画" showed: 1 energy fluence, 2 air kerma, 3 half-value layer; 0 before.
+  int ShownQuantity = 0;
 
   // Drawing surfaces, in their user frames:
   toolkit::DrawingSurface* Picture1 = nullptr;  // profile: x -6..607, y 123 (top) .. -10
@@ -47,8 +50,20 @@ class Form1 : public toolkit::FormWindow {
   void BuildLayout();
   void BuildImage();
   void BuildGraphs();
+  void PaintLegend();
+  void OptionClick();
+  void Command1Click();  // "描 画"
   void Command2Click();
+  void Command3Click();  // "Clear"
   void Command4Click();
+  void DrawImage();
+  void DrawProfile();
+  void ProfileMouseMove(float x, float y);
+  void ImageMouseMove(float x, float y);
+  void ImageMouseDown(float x, float y);
+  void ShowReadout(float x, float lineHeight, float y, int column, int row);
+  void HideReadout();
+  void RefusePointSpectrum(const QString& why);
 
   FormRegistry& registry_;
 };
