@@ -45,6 +45,10 @@ void Form1::Command1Click() {
   ShownQuantity = Option1->isChecked() ? 1 : Option2->isChecked() ? 2 : 3;
   Label3->SetCaption(QString::fromLatin1(kQuantities[ShownQuantity].readoutCaption));
   Label4->SetCaption(QString::fromLatin1(kQuantities[ShownQuantity].profileTitle));
+  // The longer captions grow toward free space: Label3 ends just left of the value it names,
+  // Label4 stays centred under the profile, clear of the buttons at the right.
+  Label3->move(TextBox[3]->x() - 3 - Label3->width(), Label3->y());
+  Label4->move(Picture1->geometry().center().x() - Label4->width() / 2, Label4->y());
   Picture1->Clear();
   Picture2->Clear();
   const FieldGridOf<double>& chosen = ShownQuantity == 1   ? module.EnergyFluenceGrid

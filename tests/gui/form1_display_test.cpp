@@ -143,6 +143,10 @@ void Form1DisplayTest::quantityCaptionsAndOptions() {
     QCOMPARE(form1.Label3->text(), QString::fromLatin1(c.readout));
     QCOMPARE(form1.Label4->text(), QString::fromLatin1(c.title));
     QCOMPARE(At(*form1.Picture2, 100, 100), QColor(255, c.level, c.level));
+    // Long captions stay readable: none runs under a neighbouring box or button.
+    QVERIFY(form1.Label3->geometry().right() < form1.TextBox[3]->x());
+    QVERIFY(form1.Label3->x() > form1.TextBox[2]->geometry().right());
+    QVERIFY(form1.Label4->geometry().right() < form1.Command4->x());
   }
   // Choosing another quantity only moves the focus: picture, captions and grid stay.
   const QImage shown = form1.Picture2->Picture().copy();
