@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_BUILD_GUI=ON
 cmake --build build -j"$(nproc)" --target Orvane Orvane-Calc
 mkdir -p run
 cp build/frontend/app/Orvane build/engine/Orvane-Calc data/MUs-OV.dat run/

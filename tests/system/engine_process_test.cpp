@@ -31,7 +31,6 @@ class EngineProcess : public ::testing::Test {
            ("orvane-engine-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
-    fs::copy_file(std::string(ORVANE_SOURCE_DIR) + "/data/MUs-OV.dat", dir_ / "MUs-OV.dat");
   }
   void TearDown() override { fs::remove_all(dir_); }
 
@@ -56,6 +55,8 @@ class EngineProcess : public ::testing::Test {
 
   // A beam-axis spectrum with one line at bin 100 (50 keV) and the default conditions.
   void PutSingleLineInputs() const {
+    fs::copy_file(std::string(ORVANE_SOURCE_DIR) + "/data/MUs-OV.dat", dir_ / "MUs-OV.dat",
+                  fs::copy_options::overwrite_existing);
     BinArray<double> relative{};
     relative[100] = 1.0;
     Put("B_SPCTL.dat", FormatBeamSpectrum(relative, 2.5, 2.5, 125.0, 5.2));
@@ -142,6 +143,7 @@ TEST_F(EngineProcess, SpectrumWithoutAHalfValueLayerIsRefused) {
   const Case cases[] = {{"only below 10 keV", 15, 1.0}, {"zero sums", 100, 0.0}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    PutSingleLineInputs();
     BinArray<double> relative{};
     relative[c.bin] = 1.0;
     Put("B_SPCTL.dat", FormatBeamSpectrum(relative, 1.0, c.sums, c.sums, c.sums));
