@@ -211,7 +211,7 @@ void Form1DisplayTest::conditionsComeBack() {
 void Form1DisplayTest::failedLoadChangesNothing_data() {
   QTest::addColumn<QString>("file");
   QTest::addColumn<QByteArray>("content");  // empty: the file is removed
-  QTest::addColumn<bool>("axisNewer");      // Beam_Axis.dat rewritten after Result.dat
+  QTest::addColumn<bool>("newer");  // the file touched after Result.dat was written
   QTest::addColumn<QString>("says");
   QTest::newRow("no results yet") << "Result.dat" << QByteArray() << false << "cannot open";
   QTest::newRow("short results") << "Result.dat" << QByteArray("0.1E+04\r\n 0.1000E+01 0.1000E+01\r\n") << false
@@ -222,12 +222,13 @@ void Form1DisplayTest::failedLoadChangesNothing_data() {
   QTest::newRow("short beam axis") << "Beam_Axis.dat" << QByteArray("   0.5   0.00000\r\n") << false << "ends";
   QTest::newRow("no conditions") << "B2F.dat" << QByteArray() << false << "B2F.dat";
   QTest::newRow("engine still calculating") << "Beam_Axis.dat" << QByteArray() << true << "still running";
+  QTest::newRow("conditions written after the run") << "B2F.dat" << QByteArray() << true << "older than";
 }
 
 void Form1DisplayTest::failedLoadChangesNothing() {
   QFETCH(QString, file);
   QFETCH(QByteArray, content);
-  QFETCH(bool, axisNewer);
+  QFETCH(bool, newer);
   QFETCH(QString, says);
   ResultSession session;
   Form1& form1 = session.Load([](int, int column, int) { return 0.7f + 0.003f * column; });
@@ -241,7 +242,7 @@ void Form1DisplayTest::failedLoadChangesNothing() {
 
   namespace fs = std::filesystem;
   const fs::path path = session.folder.Path(file.toLatin1().constData()).toStdString();
-  if (axisNewer) {
+  if (newer) {
     fs::last_write_time(path, fs::last_write_time(orvane::kFieldResultFile) + std::chrono::seconds(2));
   } else {
     fs::remove(path);
