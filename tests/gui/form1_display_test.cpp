@@ -4,6 +4,8 @@
 #include <QtTest>
 #include <filesystem>
 
+#include "beam_axis_graph.h"
+#include "file_error.h"
 #include "result_fixtures.h"
 
 using orvane::Form1;
@@ -38,6 +40,7 @@ class Form1DisplayTest : public QObject {
   void colourScale();
   void quantityCaptionsAndOptions();
   void loadResetsFormAndReloadsInPlace();
+  void beamAxisGraphFromFile();
   void conditionsComeBack_data();
   void conditionsComeBack();
   void failedLoadChangesNothing_data();
@@ -186,6 +189,32 @@ void Form1DisplayTest::loadResetsFormAndReloadsInPlace() {
   for (int box = 1; box <= 5; ++box) QCOMPARE(form1.TextBox[box]->text(), QString());
   QVERIFY(!form1.Line17->IsVisible() && !form1.Line18->IsVisible() && !form1.Line19->IsVisible());
   QCOMPARE(At(*form1.Picture7, 2, 102), QColor(255, 153, 153));
+}
+
+void Form1DisplayTest::beamAxisGraphFromFile() {
+  orvane::test::WorkingFolder folder;
+  orvane::test::Program program;
+  orvane::Module1& module = *program.module;
+  DrawingSurface& graph = *program.forms.Distribution().Picture3;
+  module.PhotonSpectrum.fill(0.5);
+  const QImage empty = graph.Picture().copy();
+  QVERIFY_THROWS_EXCEPTION(orvane::FileError, orvane::PlotBeamAxisSpectrum(graph, module));
+  QCOMPARE(graph.Picture(), empty);  // a missing file leaves graph and data as they were
+  QCOMPARE(module.PhotonSpectrum[10], 0.5);
+
+  // Spectrum rows all 0: the curve runs along the energy axis, under the frame drawn after it;
+  // nothing red above it. Bin 0 is not the file's.
+  orvane::WriteBeamAxisSummary(orvane::kBeamAxisSummaryFile, orvane::BinArray<float>{}, 1234.0f, 0.3f);
+  orvane::PlotBeamAxisSpectrum(graph, module);
+  QCOMPARE(module.PhotonSpectrum[10], 0.0);
+  QCOMPARE(module.PhotonSpectrum[0], 0.5);
+  QCOMPARE(module.AxisSpectrumPeak, 1234.0);
+  QCOMPARE(module.AxisHvl, 3.0);
+  QCOMPARE(CountColour(graph.Picture().copy(QRect(graph.PixelOf({0, 120}), graph.PixelOf({100, 1}))), kRed), 0);
+  QCOMPARE(At(graph, 75, 0), kBlack);
+  QCOMPARE(At(graph, 100, 100), kBlack);  // the level of the peak
+  QCOMPARE(graph.PenWidth(), 2);
+  QCOMPARE(graph.ForeColor(), kBlack);
 }
 
 void Form1DisplayTest::conditionsComeBack_data() {
