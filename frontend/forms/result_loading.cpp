@@ -26,10 +26,9 @@ struct LoadedRun {
   BeamAxisSummary axis;
 };
 
-// The engine writes "Beam_Axis.dat" when it starts and "Result.dat" when it has finished, each
-// replaced as a whole; Form2 writes "B2F.dat" before the engine is started. A "Result.dat" older
-// than either of them belongs to an earlier run: the engine is still calculating, or was not
-// started for the conditions written last.
+// The engine writes "Beam_Axis.dat" before its long calculation and "Result.dat" at its end, each
+// replaced as a whole. A "Result.dat" older than "Beam_Axis.dat" belongs to an earlier run: the
+// engine is still calculating, or stopped before it had finished.
 void CheckResultIsCurrent() {
   namespace fs = std::filesystem;
   std::error_code missing;
@@ -38,12 +37,8 @@ void CheckResultIsCurrent() {
   const auto axisTime = fs::last_write_time(kBeamAxisSummaryFile, missing);
   if (!missing && axisTime > resultTime)
     throw FileError(std::string(kFieldResultFile) + " is older than " + kBeamAxisSummaryFile +
-                    ": the calculation is still running. Wait until its console says it has finished.");
-  const auto conditionsTime = fs::last_write_time(kRunParametersFile, missing);
-  if (!missing && conditionsTime > resultTime)
-    throw FileError(std::string(kFieldResultFile) + " is older than " + kRunParametersFile +
-                    ": it does not hold the results of the conditions written last. Start the calculation "
-                    "with \"照射野内分布の計算\" and wait until it has finished.");
+                    ": the calculation is still running or stopped before it had finished. Wait until its "
+                    "console says it has finished.");
 }
 
 void ReadRun(LoadedRun& run) {

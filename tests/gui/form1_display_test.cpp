@@ -6,6 +6,8 @@
 
 #include "beam_axis_graph.h"
 #include "file_error.h"
+#include "field_result.h"
+#include "run_parameters.h"
 #include "result_fixtures.h"
 
 using orvane::Form1;
@@ -45,6 +47,7 @@ class Form1DisplayTest : public QObject {
   void conditionsComeBack();
   void failedLoadChangesNothing_data();
   void failedLoadChangesNothing();
+  void conditionsWrittenAfterTheRunStillLoad();
 };
 
 void Form1DisplayTest::uniformGridImageProfileAndLegend() {
@@ -251,7 +254,6 @@ void Form1DisplayTest::failedLoadChangesNothing_data() {
   QTest::newRow("short beam axis") << "Beam_Axis.dat" << QByteArray("   0.5   0.00000\r\n") << false << "ends";
   QTest::newRow("no conditions") << "B2F.dat" << QByteArray() << false << "B2F.dat";
   QTest::newRow("engine still calculating") << "Beam_Axis.dat" << QByteArray() << true << "still running";
-  QTest::newRow("conditions written after the run") << "B2F.dat" << QByteArray() << true << "older than";
 }
 
 void Form1DisplayTest::failedLoadChangesNothing() {
@@ -296,6 +298,18 @@ void Form1DisplayTest::failedLoadChangesNothing() {
   emit form1.Picture2->MouseMove(100, 100);
   QCOMPARE(form1.TextBox[3]->text(), readout);
   QCOMPARE(session.module().AxisHvl, 2.5);
+}
+
+void Form1DisplayTest::conditionsWrittenAfterTheRunStillLoad() {
+  // Files left in the folder load as they are, even after "Ｘ線スペクトル" rewrote "B2F.dat".
+  ResultSession session;
+  session.Load(AllOne);
+  namespace fs = std::filesystem;
+  fs::last_write_time(orvane::kRunParametersFile,
+                      fs::last_write_time(orvane::kFieldResultFile) + std::chrono::seconds(2));
+  session.form2->Command4->click();
+  QVERIFY(session.program.forms.Distribution().isVisible());
+  QCOMPARE(session.form2->TextBox[1]->text(), QStringLiteral("100"));
 }
 
 QTEST_MAIN(Form1DisplayTest)
