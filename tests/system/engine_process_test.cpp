@@ -156,5 +156,19 @@ TEST_F(EngineProcess, SpectrumWithoutAHalfValueLayerIsRefused) {
   }
 }
 
+TEST_F(EngineProcess, InItsOwnConsoleAFailureWaitsForEnterSoTheMessageCanBeRead) {
+  PutSingleLineInputs();
+  fs::remove(dir_ / "B_SPCTL.dat");
+  // `script` gives the engine a terminal, as the console window that the front end opens does.
+  const std::string command = "cd '" + dir_.string() + "' && echo | script -qec '" + std::string(ORVANE_ENGINE) +
+                              "' /dev/null > console.txt 2>&1";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  const std::string console = Text("console.txt");
+  EXPECT_NE(console.find("B_SPCTL.dat: cannot open file"), std::string::npos) << console;
+  EXPECT_NE(console.find("Press Enter to close this window."), std::string::npos) << console;
+}
+
 }  // namespace
 }  // namespace orvane
