@@ -11,9 +11,9 @@ AttenuationTable ReadAttenuationTableFixed(const std::string& path) {
   const std::vector<std::string> lines = ReadLines(path);
   const std::string name = FileNameOf(path);
   if (lines.size() < kBins)
-    throw FileError(name, static_cast<int>(lines.size()) + 1,
-                    "expected " + std::to_string(kBins) + " rows, the file ends after " +
-                        std::to_string(lines.size()));
+    throw FileError(
+        name, static_cast<int>(lines.size()) + 1,
+        "expected " + std::to_string(kBins) + " rows, the file ends after " + std::to_string(lines.size()));
   AttenuationTable table;
   BinArray<float>* columns[] = {&table.muTarget, &table.muAl, &table.muCu, &table.muEnAir};
   for (int i = 1; i <= kBins; ++i) {
@@ -21,7 +21,8 @@ AttenuationTable ReadAttenuationTableFixed(const std::string& path) {
     for (int c = 0; c < 4; ++c) {
       const int first = fmt::kFirstCoefficientColumn + c * fmt::kCoefficientWidth;  // 1-based
       const int last = first + fmt::kCoefficientWidth - 1;
-      const std::string field = line.size() >= static_cast<size_t>(first) ? line.substr(first - 1, fmt::kCoefficientWidth) : "";
+      const std::string field =
+          line.size() >= static_cast<size_t>(first) ? line.substr(first - 1, fmt::kCoefficientWidth) : "";
       const auto value = ParseNumberFloat(field);
       if (!value)
         throw FileError(name, i,

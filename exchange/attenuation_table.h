@@ -10,9 +10,9 @@ inline constexpr const char* kAttenuationTableFile = "MUs-OV.dat";
 
 namespace attenuation_format {
 inline constexpr int kEnergyWidth = 6, kEnergyDecimals = 1;  // columns 1-6
-inline constexpr int kCoefficientWidth = 13;                  // columns 7-19, 20-32, 33-45, 46-58
+inline constexpr int kCoefficientWidth = 13;                 // columns 7-19, 20-32, 33-45, 46-58
 inline constexpr int kCoefficientDigits = 5;
-inline constexpr int kFirstCoefficientColumn = 7;             // 1-based
+inline constexpr int kFirstCoefficientColumn = 7;  // 1-based
 }  // namespace attenuation_format
 
 template <typename Real>

@@ -7,24 +7,6 @@
 namespace orvane {
 namespace fmt = beam_spectrum_format;
 
-namespace {
-
-// The first number of a line; the rest of the line is ignored.
-float FirstNumberOf(const std::vector<std::string>& lines, int lineNumber, const std::string& name,
-                    const std::string& what) {
-  if (lineNumber > static_cast<int>(lines.size()))
-    throw FileError(name, lineNumber, "the file ends where " + what + " was expected");
-  const std::string& line = lines[lineNumber - 1];
-  const size_t start = line.find_first_not_of(" \t");
-  const size_t end = start == std::string::npos ? start : line.find_first_of(" \t,", start);
-  const std::string field = start == std::string::npos ? "" : line.substr(start, end - start);
-  const auto value = ParseNumberFloat(field);
-  if (!value) throw FileError(name, lineNumber, "expected " + what + ", found '" + field + "'");
-  return *value;
-}
-
-}  // namespace
-
 BeamSpectrum ReadBeamSpectrum(const std::string& path) {
   const std::vector<std::string> lines = ReadLines(path);
   const std::string name = FileNameOf(path);
@@ -43,10 +25,10 @@ BeamSpectrum ReadBeamSpectrum(const std::string& path) {
       throw FileError(name, i, "expected 'energy, value' in columns 1-15, found '" + line + "'");
     spectrum.relative[i] = *parsedValue;
   }
-  spectrum.peak = FirstNumberOf(lines, kBins + 1, name, "the peak value");
-  spectrum.photonFluenceSum = FirstNumberOf(lines, kBins + 2, name, "the photon-fluence sum");
-  spectrum.energyFluenceSum = FirstNumberOf(lines, kBins + 3, name, "the energy-fluence sum");
-  spectrum.airKermaSum = FirstNumberOf(lines, kBins + 4, name, "the air-kerma sum");
+  spectrum.peak = FirstNumberOfLine(lines, kBins + 1, name, "the peak value");
+  spectrum.photonFluenceSum = FirstNumberOfLine(lines, kBins + 2, name, "the photon-fluence sum");
+  spectrum.energyFluenceSum = FirstNumberOfLine(lines, kBins + 3, name, "the energy-fluence sum");
+  spectrum.airKermaSum = FirstNumberOfLine(lines, kBins + 4, name, "the air-kerma sum");
   return spectrum;
 }
 
@@ -68,7 +50,8 @@ std::string FormatBeamSpectrum(const BinArray<double>& relative, double peak, do
 
 void WriteBeamSpectrum(const std::string& path, const BinArray<double>& relative, double peak,
                        double photonFluenceSum, double energyFluenceSum, double airKermaSum) {
-  WriteFileAtomically(path, FormatBeamSpectrum(relative, peak, photonFluenceSum, energyFluenceSum, airKermaSum));
+  WriteFileAtomically(path,
+                      FormatBeamSpectrum(relative, peak, photonFluenceSum, energyFluenceSum, airKermaSum));
 }
 
 }  // namespace orvane

@@ -10,11 +10,11 @@ namespace orvane {
 inline constexpr const char* kBeamSpectrumFile = "B_SPCTL.dat";
 
 namespace beam_spectrum_format {
-inline constexpr const char* kEnergyPattern = "0000.0";      // columns 1-6
-inline constexpr const char* kSeparator = ", ";              // columns 7-8
-inline constexpr const char* kValuePattern = "0.00000";      // columns 9-15
-inline constexpr const char* kSumPattern = "0.0000E+00";     // lines 301-304
-inline constexpr int kEnergyColumns = 6;                     // engine reads columns 1-6 (ignored),
+inline constexpr const char* kEnergyPattern = "0000.0";             // columns 1-6
+inline constexpr const char* kSeparator = ", ";                     // columns 7-8
+inline constexpr const char* kValuePattern = "0.00000";             // columns 9-15
+inline constexpr const char* kSumPattern = "0.0000E+00";            // lines 301-304
+inline constexpr int kEnergyColumns = 6;                            // engine reads columns 1-6 (ignored),
 inline constexpr int kValueFirstColumn = 8, kValueLastColumn = 15;  // 7 (ignored), 8-15 the value
 }  // namespace beam_spectrum_format
 

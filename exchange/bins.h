@@ -4,10 +4,10 @@
 
 namespace orvane {
 
-inline constexpr int kBins = 300;          // bin i is photon energy 0.5*i keV, i = 1..300
+inline constexpr int kBins = 300;  // bin i is photon energy 0.5*i keV, i = 1..300
 inline constexpr double kBinWidthKeV = 0.5;
-inline constexpr int kGridX = 151;         // columns along the anode-cathode axis, X = -15..15 cm
-inline constexpr int kGridY = 76;          // rows across it, Y = 0..15 cm
+inline constexpr int kGridX = 151;  // columns along the anode-cathode axis, X = -15..15 cm
+inline constexpr int kGridY = 76;   // rows across it, Y = 0..15 cm
 
 // Spectral array indexed by bin number; element 0 exists and is never used.
 template <typename Real>

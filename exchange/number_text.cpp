@@ -115,12 +115,13 @@ std::string FormatPattern(double value, std::string_view pattern) {
     if (value != 0) --exponent;
     std::string text = negative ? "-" : "";
     text += mantissa.substr(0, 1);
-    if (decimals > 0) text += "." + mantissa.substr(1);
+    if (decimals > 0) text.append(".").append(mantissa, 1);
     return text + ExponentText(exponent, static_cast<int>(pattern.size() - e - 2));
   }
   const size_t point = pattern.find('.');
   const int decimals = point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
-  const std::string_view integerPart = pattern.substr(0, point == std::string_view::npos ? pattern.size() : point);
+  const std::string_view integerPart =
+      pattern.substr(0, point == std::string_view::npos ? pattern.size() : point);
   int minIntegerDigits = 0;
   for (char c : integerPart) minIntegerDigits += c == '0';
   std::string text = FixedDigits(value, decimals);

@@ -17,18 +17,8 @@ RunParameters ReadRunParameters(const std::string& path) {
   const std::vector<std::string> lines = ReadLines(path);
   const std::string name = FileNameOf(path);
   float values[5];
-  for (int line = 1; line <= 5; ++line) {
-    const std::string what = kFieldNames[line - 1];
-    if (line > static_cast<int>(lines.size()))
-      throw FileError(name, line, "the file ends where " + what + " was expected");
-    const std::string& text = lines[line - 1];
-    const size_t start = text.find_first_not_of(" \t");
-    const size_t end = start == std::string::npos ? start : text.find_first_of(" \t,", start);
-    const std::string field = start == std::string::npos ? "" : text.substr(start, end - start);
-    const auto value = ParseNumberFloat(field);
-    if (!value) throw FileError(name, line, "expected " + what + ", found '" + field + "'");
-    values[line - 1] = *value;
-  }
+  for (int line = 1; line <= 5; ++line)
+    values[line - 1] = FirstNumberOfLine(lines, line, name, kFieldNames[line - 1]);
   return {values[0], values[1], values[2], values[3], values[4]};
 }
 

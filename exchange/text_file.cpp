@@ -53,6 +53,21 @@ void WriteFileAtomically(const std::string& path, std::string_view content) {
   }
 }
 
+float FirstNumberOfLine(const std::vector<std::string>& lines, int lineNumber, const std::string& fileName,
+                        std::string_view what) {
+  if (lineNumber > static_cast<int>(lines.size()))
+    throw FileError(fileName, lineNumber, "the file ends where " + std::string(what) + " was expected");
+  const std::string_view line = lines[lineNumber - 1];
+  const size_t start = line.find_first_not_of(" \t");
+  const size_t end = start == std::string_view::npos ? start : line.find_first_of(" \t,", start);
+  const std::string_view field = start == std::string_view::npos ? "" : line.substr(start, end - start);
+  const auto value = ParseNumberFloat(field);
+  if (!value)
+    throw FileError(fileName, lineNumber,
+                    "expected " + std::string(what) + ", found '" + std::string(field) + "'");
+  return *value;
+}
+
 FreeFormReader::FreeFormReader(const std::string& path) : name_(FileNameOf(path)), lines_(ReadLines(path)) {}
 
 double FreeFormReader::Next(std::string_view what) {

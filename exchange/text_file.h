@@ -18,6 +18,11 @@ void WriteFileAtomically(const std::string& path, std::string_view content);
 // The bare file name of a path, for messages.
 std::string FileNameOf(const std::string& path);
 
+// The engine's free-form read of one value: the first number of line `lineNumber` (1-based), the
+// rest of the line ignored. Throws FileError naming the file, the line and `what`.
+float FirstNumberOfLine(const std::vector<std::string>& lines, int lineNumber, const std::string& fileName,
+                        std::string_view what);
+
 // Free-form reading: numbers one after another, each ended by a blank, a comma or a line end.
 class FreeFormReader {
  public:

@@ -111,7 +111,9 @@ TEST(HalfValueLayer, CurveCases) {
     ASSERT_TRUE(hvl);
     EXPECT_GE(*hvl, c.low);
     EXPECT_LT(*hvl, c.high);
-    if (c.low >= 0) EXPECT_NEAR(*hvl, kLn2 / c.muAl, 1e-3 * kLn2 / c.muAl);
+    if (c.low >= 0) {
+      EXPECT_NEAR(*hvl, kLn2 / c.muAl, 1e-3 * kLn2 / c.muAl);
+    }
     EXPECT_TRUE(SameBits(*hvl, *plain::HalfValueLayer(q, 100, table)));
   }
 }
