@@ -36,7 +36,11 @@ StartResult ConsoleStarter::StartEngine() {
   }
 
   QStringList arguments;
-  if (IsXtermFamily(terminal)) arguments << QStringLiteral("-fa") << QStringLiteral("Noto Sans Mono CJK JP");
+  if (IsXtermFamily(terminal)) {
+    // A Latin monospace face with the CJK face for double-width characters keeps the columns even.
+    arguments << QStringLiteral("-fa") << QStringLiteral("Liberation Mono") << QStringLiteral("-fd")
+              << QStringLiteral("Noto Sans Mono CJK JP") << QStringLiteral("-fs") << QStringLiteral("12");
+  }
   arguments << QStringLiteral("-T") << QString::fromLatin1(kEngineProgram) << QStringLiteral("-e") << engine;
   if (!QProcess::startDetached(terminal, arguments, folder)) {
     return {false, QStringLiteral("The terminal window \"%1\" could not be started to run \"%2\".\n\n"
