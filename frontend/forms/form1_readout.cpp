@@ -100,12 +100,18 @@ void Form1::ImageMouseDown(float x, float y) {
                              .arg(QString::fromLatin1(kBeamAxisSummaryFile), Text(FormatShortest(module.AxisSpectrumPeak))));
     return;
   }
+  // A refused point leaves the point and mode of the last spectrum computed.
+  const double previousX = module.PointX, previousY = module.PointY;
+  const int previousMode = module.SpectrumMode;
   module.PointX = (double(x) - 300) * kUnitCm;
   module.PointY = double(y) * kUnitCm;
   module.SpectrumMode = 2;
   try {
     SpectrumModel(module, *conditions);
   } catch (const std::exception& error) {
+    module.PointX = previousX;
+    module.PointY = previousY;
+    module.SpectrumMode = previousMode;
     RefusePointSpectrum(QString::fromUtf8(error.what()));
     return;
   }

@@ -41,7 +41,8 @@ class Form1ReadoutTest : public QObject {
   void realPointerIsMapped();
   void inertUntilDrawn();
   void pointSpectraAndClear();
-  void zeroAxisPeakRefusesClick();
+  void refusedClickChangesNothing_data();
+  void refusedClickChangesNothing();
 };
 
 void Form1ReadoutTest::readouts_data() {
@@ -191,16 +192,40 @@ void Form1ReadoutTest::pointSpectraAndClear() {
   QCOMPARE(session.module().AxisHvl, 2.5);
 }
 
-void Form1ReadoutTest::zeroAxisPeakRefusesClick() {
+void Form1ReadoutTest::refusedClickChangesNothing_data() {
+  QTest::addColumn<float>("axisPeakFactor");
+  QTest::addColumn<int>("box");  // Form2 box changed after the run; 0: none
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<float>("x");
+  QTest::addColumn<QString>("says");
+  QTest::newRow("zero beam-axis peak") << 0.0f << 0 << QString() << 300.0f << "Beam_Axis.dat";
+  QTest::newRow("copper absorbs every photon") << 1.0f << 4 << "100000" << 300.0f << "No photons";
+  QTest::newRow("5 deg leaves no path to the anode edge") << 1.0f << 5 << "5" << 600.0f << "target angle";
+}
+
+// The click is refused with a message; no curve, no point texts, the point and mode of the last
+// spectrum computed (Form2's beam axis) stay.
+void Form1ReadoutTest::refusedClickChangesNothing() {
+  QFETCH(float, axisPeakFactor);
+  QFETCH(int, box);
+  QFETCH(QString, typed);
+  QFETCH(float, x);
+  QFETCH(QString, says);
   ResultSession session;
-  Form1& form1 = session.Load(Coded, 0.0f);
+  Form1& form1 = session.Load(Coded, axisPeakFactor);
   session.Draw(&Form1::Option1);
+  if (box != 0) session.form2->TextBox[box]->setText(typed);
+  const orvane::BinArray<double> spectrum = session.module().PhotonSpectrum;
   orvane::test::MessageCatcher messages;
-  emit form1.Picture2->MouseDown(300, 0);
+  emit form1.Picture2->MouseDown(x, 0);
   QCOMPARE(messages.texts.size(), 1);
-  QVERIFY2(messages.texts[0].contains(QStringLiteral("Beam_Axis.dat")), qPrintable(messages.texts[0]));
+  QVERIFY2(messages.texts[0].contains(says), qPrintable(messages.texts[0]));
   QCOMPARE(CountColour(form1.Picture3->Picture(), kBlue), 0);
   QCOMPARE(form1.TextBox[4]->text(), QString());
+  QCOMPARE(session.module().PointX, 0.0);
+  QCOMPARE(session.module().PointY, 0.0);
+  QCOMPARE(session.module().SpectrumMode, 1);
+  QVERIFY(session.module().PhotonSpectrum == spectrum);
 }
 
 QTEST_MAIN(Form1ReadoutTest)
