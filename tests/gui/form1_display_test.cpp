@@ -40,6 +40,7 @@ class Form1DisplayTest : public QObject {
   void uniformGridImageProfileAndLegend();
   void colourScale_data();
   void colourScale();
+  void profileIsRowOne();
   void quantityCaptionsAndOptions();
   void loadResetsFormAndReloadsInPlace();
   void beamAxisGraphFromFile();
@@ -123,6 +124,22 @@ void Form1DisplayTest::colourScale() {
   QCOMPARE(At(*form1.Picture2, cell.x(), cell.y()), QColor(255, level, level));
   QCOMPARE(At(*form1.Picture2, cell.x(), -cell.y()), QColor(255, level, level));
   QCOMPARE(At(*form1.Picture2, cell.x() + 4, cell.y()), QColor(255, 102, 102));
+}
+
+// The profile joins the values of row 1 (the X axis), column i at x = 4i - 4, from (0, 100 v(1, 1))
+// to (600, 100 v(151, 1)); the other rows never enter it.
+void Form1DisplayTest::profileIsRowOne() {
+  ResultSession session;
+  Form1& form1 = session.Load([](int, int column, int row) { return row == 1 ? 0.8f + 0.002f * column : 0.5f; });
+  form1.Command1->click();
+  const auto& grid = session.module().DisplayGrid;
+  for (int column : {1, 2, 40, 75, 77, 150, 151}) {
+    QCOMPARE(At(*form1.Picture1, 4.0 * column - 4, 100 * grid[column][1]), kRed);
+  }
+  QCOMPARE(CountColour(form1.Picture1->Picture().copy(QRect(form1.Picture1->PixelOf({0, 75}),
+                                                            form1.Picture1->PixelOf({600, 0}))),
+                       kRed),
+           0);
 }
 
 void Form1DisplayTest::quantityCaptionsAndOptions() {
