@@ -24,7 +24,11 @@ int BeamAxisUpperBin(const BinArray<float>& relative) {
   return 0;
 }
 
-std::optional<float> HalfValueLayer(const BinArray<float>& q, int m, const AttenuationTable& table) {
+std::optional<float> HalfValueLayer(const BinArray<float>& q, int m, const AttenuationTable& table,
+                                    HvlFault* fault) {
+  HvlFault ignored;
+  HvlFault& why = fault ? *fault : ignored;
+  why = HvlFault::kNone;
   m = std::min(m, kBins);
   BinArray<float> p{};  // p(11..20) are 0 and stay 0
   float weightSum = 0;  // W
@@ -38,8 +42,10 @@ std::optional<float> HalfValueLayer(const BinArray<float>& q, int m, const Atten
     p[i] = static_cast<float>(static_cast<double>(p[i]) / weightSum);
     startSum += p[i];
   }
-  if (!(weightSum > 0 && std::isfinite(weightSum) && startSum > 0 && std::isfinite(startSum)))
+  if (!(weightSum > 0 && std::isfinite(weightSum) && startSum > 0 && std::isfinite(startSum))) {
+    why = HvlFault::kNoWeight;
     return std::nullopt;
+  }
 
   BinArray<double> factor{};
   for (int i = kFirstTransmissionBin; i <= m; ++i) factor[i] = HvlStepFactor(table.muAl[i]);
@@ -55,11 +61,12 @@ std::optional<float> HalfValueLayer(const BinArray<float>& q, int m, const Atten
     const float t = static_cast<float>(static_cast<double>(sum) / startSum * kPercentScale);
     if (k >= 2 && t < kHalfPercent) {
       const float hvl = InterpolateHalfValueLayer(before, t, k);
-      if (!std::isfinite(hvl)) return std::nullopt;
+      if (!std::isfinite(hvl)) break;
       return hvl;
     }
     before = t;
   }
+  why = HvlFault::kNotHalved;
   return std::nullopt;
 }
 

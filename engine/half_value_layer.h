@@ -29,10 +29,18 @@ float InterpolateHalfValueLayer(float tBefore, float tAt, int k);
 // n is 301 when bin 300 is non-zero; HalfValueLayer treats any m above 300 as 300.
 int BeamAxisUpperBin(const BinArray<float>& relative);
 
+// Why HalfValueLayer found no result.
+enum class HvlFault {
+  kNone,
+  kNoWeight,   // no air-kerma weight above 10 keV: W or P zero or not finite
+  kNotHalved,  // the curve does not fall below 50 % within kHvlMaxSteps steps (or gives no finite HVL)
+};
+
 // HalfValueLayer(q, m) in cm of aluminium from bins 11..m of q (m is capped at 300). nullopt when the
 // spectrum has no air-kerma weight above 10 keV (W or P zero or not finite), or when the curve does
-// not fall below 50 % within kHvlMaxSteps steps. Beyond 300 steps the curve is stepped on, so every
-// result that the 300-step curve defines is unchanged.
-std::optional<float> HalfValueLayer(const BinArray<float>& q, int m, const AttenuationTable& table);
+// not fall below 50 % within kHvlMaxSteps steps; `fault`, when given, says which. Beyond 300 steps the
+// curve is stepped on, so every result that the 300-step curve defines is unchanged.
+std::optional<float> HalfValueLayer(const BinArray<float>& q, int m, const AttenuationTable& table,
+                                    HvlFault* fault = nullptr);
 
 }  // namespace orvane

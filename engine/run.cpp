@@ -32,6 +32,20 @@ void CheckReferenceSums(const BeamSpectrum& axis) {
                                "cannot be given relative to the beam axis");
 }
 
+// The beam-axis spectrum gives no AxisHvl: say why (nothing has been written yet).
+[[noreturn]] void ThrowAxisHvlFault(int upperBin, HvlFault fault) {
+  const std::string file = kBeamSpectrumFile;
+  if (upperBin == 0)
+    throw std::runtime_error(file + ": every spectrum value (lines 1 to 300) is 0, so the beam axis has no "
+                             "half-value layer");
+  if (fault == HvlFault::kNoWeight)
+    throw std::runtime_error(file + ": the beam-axis spectrum has no air-kerma weight above 10 keV (bins 21 "
+                             "to 300), so it has no half-value layer");
+  throw std::runtime_error(file + ": the beam-axis spectrum is not halved by " +
+                           std::to_string(std::lround(kHvlMaxSteps * kHvlStepCm)) +
+                           " cm of aluminium, so it has no half-value layer");
+}
+
 // Refuses conditions outside the model before any output is touched, when "B2F.dat" can be read now.
 // A missing or damaged file is left to its regular read after "Beam_Axis.dat" has been written.
 void CheckConditionsEarly() {
@@ -57,11 +71,9 @@ void RunEngine(std::istream& in, std::ostream& out) {
   CheckConditionsEarly();
 
   const int upperBin = std::min(BeamAxisUpperBin(axis.relative), kBins);
-  const std::optional<float> axisHvlCm = HalfValueLayer(axis.relative, upperBin, table);
-  if (!axisHvlCm)
-    throw std::runtime_error(std::string(kBeamSpectrumFile) +
-                             ": the beam-axis spectrum has no air kerma above 10 keV, so it has no "
-                             "half-value layer");
+  HvlFault fault = HvlFault::kNone;
+  const std::optional<float> axisHvlCm = HalfValueLayer(axis.relative, upperBin, table, &fault);
+  if (!axisHvlCm) ThrowAxisHvlFault(upperBin, fault);
   WriteBeamAxisSummary(kBeamAxisSummaryFile, axis.relative, axis.peak, *axisHvlCm);
 
   const RunParameters params = ReadRunParameters(kRunParametersFile);

@@ -131,13 +131,21 @@ TEST(HalfValueLayer, NoResultIsReported) {
   for (int i = 11; i <= 20; ++i) cases[2].q[i] = 1.0f;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_FALSE(HalfValueLayer(c.q, c.m, table));
+    HvlFault fault = HvlFault::kNone;
+    EXPECT_FALSE(HalfValueLayer(c.q, c.m, table, &fault));
+    EXPECT_EQ(fault, HvlFault::kNoWeight);
     EXPECT_FALSE(plain::HalfValueLayer(c.q, c.m, table));
   }
   // No aluminium attenuation: the curve never falls below 50 % within the bounded search.
   BinArray<float> q{};
   q[100] = 1.0f;
-  EXPECT_FALSE(HalfValueLayer(q, 100, OneBinTable(0.0f)));
+  HvlFault fault = HvlFault::kNone;
+  EXPECT_FALSE(HalfValueLayer(q, 100, OneBinTable(0.0f), &fault));
+  EXPECT_EQ(fault, HvlFault::kNotHalved);
+  EXPECT_FALSE(plain::HalfValueLayer(q, 100, OneBinTable(0.0f)));
+  // A result clears the fault.
+  EXPECT_TRUE(HalfValueLayer(q, 100, OneBinTable(1.0f), &fault));
+  EXPECT_EQ(fault, HvlFault::kNone);
 }
 
 TEST(HalfValueLayer, SameBitsAsThePlainCurve) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <regex>
 #include <sstream>
 
 #include "attenuation_table.h"
@@ -91,8 +92,24 @@ TEST_F(EngineProcess, NormalRunPrintsItsLinesAndWritesBothResults) {
   EXPECT_EQ(axis.substr(99 * 18, 18), "  50.0   1.00000\r\n");
   EXPECT_EQ(axis.substr(300 * 18), " 0.2500E+01\r\n" + FormatFixed(10 * std::log(2.0) / table.muAl[100], 6, 3) + "\r\n");
 
+  for (int i = 1; i <= kBins; ++i)  // every row: energy, two blanks, the value as read
+    ASSERT_EQ(axis.substr((i - 1) * 18, 18),
+              FormatFixed(0.5 * i, 6, 1) + "  " + (i == 100 ? " 1.00000" : " 0.00000") + "\r\n")
+        << "row " << i;
+
   const std::string result = Text("Result.dat");
   EXPECT_EQ(result.size(), 4u * (13 + 76 * (151 * 11 + 2)));
+  // Every line in its layout: the reference value with 5 digits filling 11 characters, then 76 rows of
+  // 151 values of 11 characters with 4 digits, each led by a blank; CRLF after every line.
+  const std::regex reference("0\\.[0-9]{5}E[+-][0-9]{2}\r\n");
+  const std::regex row("( 0\\.[0-9]{4}E[+-][0-9]{2}){151}\r\n");
+  size_t at = 0;
+  for (int line = 1; line <= 308; ++line) {
+    const bool isReference = (line - 1) % 77 == 0;
+    const size_t length = isReference ? 13 : 151 * 11 + 2;
+    ASSERT_TRUE(std::regex_match(result.substr(at, length), isReference ? reference : row)) << "line " << line;
+    at += length;
+  }
   const auto grids = std::make_unique<FieldResultOf<double>>(ReadFieldResult((dir_ / "Result.dat").string()));
   EXPECT_EQ(grids->reference[0], 2.5);
   EXPECT_EQ(grids->reference[2], 5.2);
@@ -137,23 +154,49 @@ TEST_F(EngineProcess, MissingOrDamagedInputsEndTheRunAndKeepOldResults) {
 TEST_F(EngineProcess, SpectrumWithoutAHalfValueLayerIsRefused) {
   struct Case {
     const char* name;
-    int bin;
+    int bin;  // the one non-zero bin, 0 for none
     double sums;
+    const char* message;
   };
-  const Case cases[] = {{"only below 10 keV", 15, 1.0}, {"zero sums", 100, 0.0}};
+  const Case cases[] = {{"only below 10 keV", 15, 1.0, "no air-kerma weight above 10 keV"},
+                        {"zero sums", 100, 0.0, "a beam-axis sum (lines 302 to 304) is zero"},
+                        {"all values zero", 0, 1.0, "every spectrum value (lines 1 to 300) is 0"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     PutSingleLineInputs();
     BinArray<double> relative{};
-    relative[c.bin] = 1.0;
+    if (c.bin > 0) relative[c.bin] = 1.0;
     Put("B_SPCTL.dat", FormatBeamSpectrum(relative, 1.0, c.sums, c.sums, c.sums));
     Put("B2F.dat", FormatRunParameters({100.0, 16.0, 0.25, 0.1, 0.0}));
+    Put("Beam_Axis.dat", "old axis");
     Put("Result.dat", "old result");
     const RunOutcome run = Run("\n");
     EXPECT_EQ(run.exitStatus, 1);
     EXPECT_NE(run.err.find("B_SPCTL.dat"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_EQ(Text("Beam_Axis.dat"), "old axis");
     EXPECT_EQ(Text("Result.dat"), "old result");
   }
+}
+
+TEST_F(EngineProcess, AxisNotHalvedWithinTheSearchIsRefused) {
+  // A table whose aluminium does not attenuate: the beam-axis curve never falls below 50 %.
+  PutSingleLineInputs();
+  std::string table;
+  for (int i = 1; i <= kBins; ++i)
+    table += FormatFixed(0.5 * i, 6, 1) + FormatExponent(1.0, 13, 5) + FormatExponent(0.0, 13, 5) +
+             FormatExponent(1.0, 13, 5) + FormatExponent(1.0, 13, 5) + "\r\n";
+  Put("MUs-OV.dat", table);
+  Put("Beam_Axis.dat", "old axis");
+  Put("Result.dat", "old result");
+  const RunOutcome run = Run("\n");
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_NE(run.err.find("B_SPCTL.dat: the beam-axis spectrum is not halved by 100 cm of aluminium"),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(run.out.find("計算が終了しました"), std::string::npos);
+  EXPECT_EQ(Text("Beam_Axis.dat"), "old axis");
+  EXPECT_EQ(Text("Result.dat"), "old result");
 }
 
 TEST_F(EngineProcess, InItsOwnConsoleAFailureWaitsForEnterSoTheMessageCanBeRead) {
