@@ -23,6 +23,13 @@ struct KLine {
 };
 inline constexpr std::array<KLine, 4> kKLines{{{119, 0.5048}, {116, 0.2908}, {134, 0.162}, {138, 0.0424}}};
 
+// Powers of the formulas, each one quantity as written (a coefficient times x^n multiplies the power,
+// not x n times in turn). For a single-precision x, x*x is exact in double, so each of these is the
+// double nearest to the exact power (as a correctly rounded pow would give).
+inline double Square(double x) { return x * x; }
+inline double Cube(double x) { return Square(x) * x; }
+inline double FourthPower(double x) { return Square(x) * Square(x); }
+
 inline double DegreesToRadians(double degrees) { return degrees / 180.0 * kPi; }
 
 // Emission angle phi (rad) of a field point at X cm along the anode-cathode axis.
@@ -31,13 +38,12 @@ inline double EmissionAngle(double xCm) { return std::atan(xCm / kFieldDistanceC
 // PathFactor G: a photon made at depth d crosses d*G cm of tungsten on its way out.
 inline double PathFactor(double phi, double theta) {
   const double tanPhi = std::tan(phi);
-  return std::sqrt(1.0 - tanPhi * tanPhi) / (std::tan(theta) - tanPhi);
+  return std::sqrt(1.0 - Square(tanPhi)) / (std::tan(theta) - tanPhi);
 }
 
 // ThomsonWhiddingtonConstant C (keV2 cm2/g) for tube voltage V (kV).
 inline double ThomsonWhiddingtonConstant(double kv) {
-  return 141766.0 + 12157.0 * kv - 111.046 * kv * kv + 0.552536 * kv * kv * kv -
-         0.000970158 * kv * kv * kv * kv;
+  return 141766.0 + 12157.0 * kv - 111.046 * Square(kv) + 0.552536 * Cube(kv) - 0.000970158 * FourthPower(kv);
 }
 
 // KLineShare k: characteristic yield in per cent of the bremsstrahlung total; 0 up to 70 kV.
@@ -48,7 +54,7 @@ inline double KLineShare(double kv) {
 
 // Shape factor B for u = E/T.
 inline double ShapeFactor(double u, double kv) {
-  return (1.0 - 5.049 * u + 10.847 * u * u - 10.516 * u * u * u + 3.842 * u * u * u * u) *
+  return (1.0 - 5.049 * u + 10.847 * Square(u) - 10.516 * Cube(u) + 3.842 * FourthPower(u)) *
          (0.03658 + 0.000029 * kv);
 }
 
@@ -57,7 +63,7 @@ inline double EnergyLossFactor(double tKeV) { return 1036.1 * std::exp(-0.04695 
 
 // Depth d (cm) at which an electron that entered with V keV has slowed to T (Thomson-Whiddington law).
 inline double ElectronDepthCm(double kv, double tKeV, double c) {
-  return (kv * kv - tKeV * tKeV) / (kTungstenDensity * c);
+  return (Square(kv) - Square(tKeV)) / (kTungstenDensity * c);
 }
 
 // The two factors of a bremsstrahlung term, kept apart so that the engine can reuse the first across
@@ -77,11 +83,11 @@ inline double BremsstrahlungTerm(double tKeV, double b, double f, double muTarge
 
 // Field-point geometry: distance ratio R and inverse-square factor Q at (X, Y) cm.
 inline double DistanceRatio(double xCm, double yCm) {
-  return std::sqrt(xCm * xCm + yCm * yCm + kFieldDistanceCm * kFieldDistanceCm) / kFieldDistanceCm;
+  return std::sqrt(Square(xCm) + Square(yCm) + Square(kFieldDistanceCm)) / kFieldDistanceCm;
 }
 inline double InverseSquareFactor(double xCm, double yCm) {
-  const double d2 = kFieldDistanceCm * kFieldDistanceCm;
-  return d2 / (xCm * xCm + yCm * yCm + d2);
+  const double d2 = Square(kFieldDistanceCm);
+  return d2 / (Square(xCm) + Square(yCm) + d2);
 }
 
 // Filtration of the photon spectrum at a point with distance ratio R: the added aluminium and copper
