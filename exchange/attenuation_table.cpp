@@ -18,6 +18,10 @@ AttenuationTable ReadAttenuationTableFixed(const std::string& path) {
   BinArray<float>* columns[] = {&table.muTarget, &table.muAl, &table.muCu, &table.muEnAir};
   for (int i = 1; i <= kBins; ++i) {
     const std::string& line = lines[i - 1];
+    // Columns 1-6, the energy: read as a number and ignored (row i is bin i by position alone).
+    const std::string energy = line.substr(0, fmt::kEnergyWidth);
+    if (!ParseNumberFloat(energy))
+      throw FileError(name, i, "expected the energy (a number) in columns 1-6, found '" + energy + "'");
     for (int c = 0; c < 4; ++c) {
       const int first = fmt::kFirstCoefficientColumn + c * fmt::kCoefficientWidth;  // 1-based
       const int last = first + fmt::kCoefficientWidth - 1;

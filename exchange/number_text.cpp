@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -67,17 +69,63 @@ size_t NumberPrefix(std::string_view s) {
   return i;
 }
 
-// Converts a number prefix (as accepted by NumberPrefix) with from_chars.
+// Decimal order of a number text [+-]digits[.digits][E[+-]digits]: positive when its magnitude is at
+// least 1, zero or negative when it is below 1 (the sign of the order is all that is used).
+long long DecimalOrder(std::string_view s) {
+  size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  long long order = 0;
+  bool nonZero = false, afterPoint = false;
+  for (; i < s.size() && (std::isdigit(static_cast<unsigned char>(s[i])) || s[i] == '.'); ++i) {
+    if (s[i] == '.') {
+      afterPoint = true;
+    } else if (!nonZero) {
+      if (s[i] != '0') {
+        nonZero = true;
+        if (!afterPoint) order = 1;
+      } else if (afterPoint) {
+        --order;
+      }
+    } else if (!afterPoint) {
+      ++order;
+    }
+  }
+  if (!nonZero) return 0;
+  if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+    ++i;
+    const bool negative = i < s.size() && s[i] == '-';
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    long long exponent = 0;
+    for (; i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])); ++i)
+      exponent = std::min(exponent * 10 + (s[i] - '0'), 1LL << 40);
+    order += negative ? -exponent : exponent;
+  }
+  return order;
+}
+
+// Converts a number prefix (as accepted by NumberPrefix) with from_chars. A value too small for Real
+// reads as 0 of its sign; one too large for Real has no value (nullopt).
 template <typename Real>
-Real ConvertNumber(std::string_view s) {
+std::optional<Real> ConvertNumberChecked(std::string_view s) {
   std::string text(s);
   for (char& c : text)
     if (c == 'D' || c == 'd') c = 'E';
   const char* first = text.c_str();
   if (*first == '+') ++first;
+  const char* const last = text.c_str() + text.size();
   Real value = 0;
-  std::from_chars(first, text.c_str() + text.size(), value);
+  const auto [end, ec] = std::from_chars(first, last, value);
+  if (ec == std::errc::result_out_of_range) {
+    if (DecimalOrder(std::string_view(first, last - first)) > 0) return std::nullopt;  // too large
+    return *first == '-' ? -Real(0) : Real(0);                                        // too small
+  }
+  if (ec != std::errc()) return std::nullopt;
   return value;
+}
+
+template <typename Real>
+Real ConvertNumber(std::string_view s) {
+  return ConvertNumberChecked<Real>(s).value_or(Real(0));
 }
 
 template <typename Real>
@@ -86,7 +134,7 @@ std::optional<Real> ParseWhole(std::string_view field) {
   while (!field.empty() && IsBlank(field.back())) field.remove_suffix(1);
   const size_t length = NumberPrefix(field);
   if (length == 0 || length != field.size()) return std::nullopt;
-  return ConvertNumber<Real>(field);
+  return ConvertNumberChecked<Real>(field);
 }
 
 }  // namespace

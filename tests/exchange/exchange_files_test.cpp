@@ -156,6 +156,10 @@ TEST_F(ExchangeFiles, BrokenInputNamesFileLineAndField) {
   for (int i = 1; i <= 300; ++i) table += "   0.5  0.10000E+01  0.10000E+01  0.10000E+01  0.10000E+01\r\n";
   std::string badTable = table;
   badTable.replace(60 * 4 + 21, 3, "x.1");  // line 5, aluminium field
+  std::string badEnergy = table;
+  badEnergy.replace(60 * 2 + 3, 1, "x");  // line 3, the energy in columns 1-6
+  std::string hugeValue = table;
+  hugeValue.replace(60 * 7 + 45, 13, "  0.10000E+60");  // line 8, air field: too large for a float
   std::string spectrum = FormatBeamSpectrum(SampleRelative(), 1, 1, 1, 1);
   const Case cases[] = {
       {"missing table", "MUs-OV.dat", "", nullptr, "MUs-OV.dat: cannot open file"},
@@ -163,6 +167,11 @@ TEST_F(ExchangeFiles, BrokenInputNamesFileLineAndField) {
        [](const std::string& p) { ReadAttenuationTableFixed(p); }, "MUs-OV.dat, line 300: expected 300 rows"},
       {"bad field", "MUs-OV.dat", badTable, [](const std::string& p) { ReadAttenuationTableFixed(p); },
        "MUs-OV.dat, line 5: expected a number in columns 20-32"},
+      {"bad energy", "MUs-OV.dat", badEnergy, [](const std::string& p) { ReadAttenuationTableFixed(p); },
+       "MUs-OV.dat, line 3: expected the energy (a number) in columns 1-6, found '   x.5'"},
+      {"value beyond single precision", "MUs-OV.dat", hugeValue,
+       [](const std::string& p) { ReadAttenuationTableFixed(p); },
+       "MUs-OV.dat, line 8: expected a number in columns 46-58, found '  0.10000E+60'"},
       {"short table, free-form", "MUs-OV.dat", table.substr(0, 60 * 299),
        [](const std::string& p) { ReadAttenuationTableFree(p); }, "MUs-OV.dat, line 300: the file ends"},
       {"spectrum without sums", "B_SPCTL.dat", spectrum.substr(0, 17 * 300),

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace orvane {
 namespace {
 
@@ -111,6 +113,21 @@ TEST(NumberText, WholeFieldParse) {
   EXPECT_FALSE(ParseNumber("1.2.3"));
   EXPECT_FALSE(ParseNumber("abc"));
   EXPECT_EQ(ParseNumberFloat(" 0.10000"), 0.1f);
+}
+
+TEST(NumberText, NumbersOutsideTheRangeOfTheType) {
+  // Too large for the type: no number (a reader then names the field); too small: zero of its sign.
+  EXPECT_FALSE(ParseNumberFloat("3.5E+38"));
+  EXPECT_FALSE(ParseNumberFloat("-1E+50"));
+  EXPECT_FALSE(ParseNumberFloat("123456789012345678901234567890123456789012.0"));
+  EXPECT_FALSE(ParseNumber("1E+400"));
+  EXPECT_EQ(ParseNumberFloat("3.4E+38"), 3.4e38f);
+  EXPECT_EQ(ParseNumberFloat("1E-50"), 0.0f);
+  EXPECT_EQ(ParseNumberFloat("0.000000000000000000000000000000000000000000000000001"), 0.0f);
+  const std::optional<float> negativeTiny = ParseNumberFloat("-1E-50");
+  ASSERT_TRUE(negativeTiny);
+  EXPECT_TRUE(*negativeTiny == 0.0f && std::signbit(*negativeTiny));
+  EXPECT_EQ(ParseNumber("1D-400"), 0.0);
 }
 
 }  // namespace
