@@ -8,6 +8,8 @@ namespace orvane::kernels {
 namespace generic {
 KernelSet Kernels(const char* name);
 }
+
+#if defined(ORVANE_X86_KERNELS)
 namespace avx2 {
 KernelSet Kernels(const char* name);
 }
@@ -26,6 +28,17 @@ bool HasAvx512() {
 }
 bool HasAvx2() { return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma"); }
 }  // namespace
+#else
+// Not x86-64: the portable kernels stand in for every set, and no processor runs the vector sets.
+KernelSet GenericKernels() { return generic::Kernels("portable"); }
+KernelSet Avx2Kernels() { return GenericKernels(); }
+KernelSet Avx512Kernels() { return GenericKernels(); }
+
+namespace {
+bool HasAvx512() { return false; }
+bool HasAvx2() { return false; }
+}  // namespace
+#endif
 
 std::vector<KernelSet> RunnableKernels() {
   std::vector<KernelSet> sets;
