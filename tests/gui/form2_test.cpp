@@ -182,6 +182,7 @@ void Form2Test::runParametersAndSpectrumFiles() {
   QCOMPARE(run.inherentFilter, 0.2);
   QCOMPARE(run.addedAl, 0.1);
   QCOMPARE(run.addedCu, 0.035);
+  QCOMPARE(form->TextBox[2]->text(), QStringLiteral("2,5"));  // filter boxes are not rewritten
 
   const orvane::BeamSpectrum spectrum = orvane::ReadBeamSpectrum(folder.Path("B_SPCTL.dat").toStdString());
   QCOMPARE(spectrum.relative[1], 0.0f);

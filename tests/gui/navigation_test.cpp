@@ -7,6 +7,7 @@
 #include "form3.h"
 #include "form4.h"
 #include "gui_test_support.h"
+#include "result_fixtures.h"
 
 class NavigationTest : public QObject {
   Q_OBJECT
@@ -14,6 +15,7 @@ class NavigationTest : public QObject {
  private slots:
   void noticeOpensAndClosesAlone();
   void form1ExitHidesItAndTheNotice();
+  void resultsBringBackForm1Alone();
   void formsAreCreatedOnceAndKept();
   void layoutNamesAndSizes();
 };
@@ -79,6 +81,24 @@ void NavigationTest::formsAreCreatedOnceAndKept() {
   QVERIFY(!program.forms.Title().isVisible());  // the title form never comes back
 }
 
+// Form1 left with its exit while the notice was open: "計算結果の表示" shows Form1 again, the
+// same form, and the notice stays hidden.
+void NavigationTest::resultsBringBackForm1Alone() {
+  orvane::test::ResultSession session;
+  QVERIFY(session.form2);
+  orvane::Form1& form1 = session.Load([](int, int, int) { return 1.0f; });
+  QVERIFY(form1.isVisible());
+  form1.Command4->click();
+  form1.Command2->click();
+  QVERIFY(!form1.isVisible());
+
+  session.form2->Command4->click();
+  QCOMPARE(&session.program.forms.Distribution(), &form1);
+  QVERIFY(form1.isVisible());
+  QVERIFY(!session.program.forms.Notice().isVisible());
+  QVERIFY(session.form2->isVisible());
+}
+
 // The client sizes of the four forms and a few controls found by their layout names.
 void NavigationTest::layoutNamesAndSizes() {
   orvane::test::WorkingFolder folder;
@@ -88,6 +108,9 @@ void NavigationTest::layoutNamesAndSizes() {
   QCOMPARE(program.forms.Distribution().size(), QSize(1361, 743));
   QCOMPARE(program.forms.Notice().size(), QSize(605, 243));
   QCOMPARE(program.forms.Title().windowTitle(), QStringLiteral("   Orvane"));
+  QCOMPARE(program.forms.ConditionsIfCreated()->windowTitle(), QStringLiteral("   X-ray spectrum by Tucker's formula"));
+  QCOMPARE(program.forms.Distribution().windowTitle(), QStringLiteral("   Display the calculated distribution "));
+  QCOMPARE(program.forms.Notice().windowTitle(), QString());
   orvane::Form2* form2 = program.forms.ConditionsIfCreated();
   QVERIFY(form2->findChild<QLabel*>(QStringLiteral("Label1_2")));
   QCOMPARE(form2->findChild<QPushButton*>(QStringLiteral("Command6"))->text(), QStringLiteral("照射野内分布の計算"));
