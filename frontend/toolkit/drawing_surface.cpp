@@ -14,6 +14,9 @@ namespace {
 
 constexpr int kBorderPixels = 2;      // sunken border, 30 twips on every side
 constexpr double kEdgeTolerance = 1e-7;  // keeps a point lying on a pixel edge in that pixel
+constexpr double kFarOff = 1e6;          // pixels: far outside every surface, still an int
+
+bool HasPlace(QPointF user) { return !std::isnan(user.x()) && !std::isnan(user.y()); }
 
 void Stamp(QImage& image, int x, int y, int width, QRgb colour) {
   const int first = -(width - 1) / 2;
@@ -99,7 +102,8 @@ QPoint DrawingSurface::PixelOf(QPointF user) const {
   const double u = (user.x() - frame_.left) / frame_.width * image_.width();
   const double v = (user.y() - frame_.top) / frame_.height * image_.height();
   const auto toPixel = [](double w) {
-    const double clamped = std::clamp(w, -1e6, 1e6);  // far-off points stay representable
+    if (std::isnan(w)) return static_cast<int>(-kFarOff);
+    const double clamped = std::clamp(w, -kFarOff, kFarOff);  // far-off points stay representable
     return static_cast<int>(std::floor(clamped + kEdgeTolerance));
   };
   return QPoint(toPixel(u), toPixel(v));
@@ -111,7 +115,8 @@ QPointF DrawingSurface::UserOf(QPoint pixel) const {
 }
 
 void DrawingSurface::PaintLine(QPointF from, QPointF to, const QColor& colour) {
-  StampLine(image_, PixelOf(from), PixelOf(to), penWidth_, colour.rgb());
+  // A value that is not a number has no place on the surface: no line toward it.
+  if (HasPlace(from) && HasPlace(to)) StampLine(image_, PixelOf(from), PixelOf(to), penWidth_, colour.rgb());
   current_ = to;
   update();
 }
@@ -123,7 +128,7 @@ void DrawingSurface::LineOnward(QPointF to, const QColor& colour) { PaintLine(cu
 
 void DrawingSurface::Point(QPointF at, const QColor& colour) {
   const QPoint pixel = PixelOf(at);
-  Stamp(image_, pixel.x(), pixel.y(), penWidth_, colour.rgb());
+  if (HasPlace(at)) Stamp(image_, pixel.x(), pixel.y(), penWidth_, colour.rgb());
   current_ = at;
   update();
 }

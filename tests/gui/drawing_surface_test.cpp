@@ -2,6 +2,7 @@
 // operations' pixels, line controls above the drawing, and the pointer in user units.
 #include <QSignalSpy>
 #include <QtTest>
+#include <cmath>
 
 #include "drawing_surface.h"
 #include "form1.h"
@@ -104,6 +105,13 @@ void DrawingSurfaceTest::operationsPaintTheirPixels() {
   QCOMPARE(image.pixelColor(70, 50), QColor(Qt::red));
   QCOMPARE(image.pixelColor(60, 51), QColor(Qt::red));
   QCOMPARE(surface.CurrentPoint(), QPointF(70, 50));
+
+  // A value that is not a number draws nothing (and does not hang the line drawing).
+  const QImage beforeNaN = image.copy();
+  surface.LineOnward({std::nan(""), 10}, Qt::red);
+  surface.Line({10, 10}, {20, std::nan("")}, Qt::red);
+  surface.Point({std::nan(""), std::nan("")}, Qt::red);
+  QCOMPARE(image, beforeNaN);
 
   surface.SetPenWidth(1);
   surface.SetForeColor(Qt::blue);
