@@ -14,7 +14,7 @@
 #include "field_kernels.h"
 #include "half_value_layer.h"
 
-#if defined(__AVX512F__)
+#if defined(__AVX512F__) || defined(__AVX2__)
 #include <immintrin.h>
 #endif
 
@@ -41,6 +41,22 @@ inline v8f Narrow(v8d x) { return (v8f)_mm512_cvtpd_ps((__m512d)x); }  // round 
 inline v8d Widen(v8f x) { return __builtin_convertvector(x, v8d); }
 inline v8f Narrow(v8d x) { return __builtin_convertvector(x, v8f); }  // round to nearest, as a cast
 #endif
+// A double in every lane. gcc builds the implicit broadcast of a scalar operand through memory when a
+// vector is wider than the registers (AVX2), which stalls; these stay in registers. The value is copied
+// exactly, so an operation with Splat(x) is the operation with x.
+inline v8d Splat(double x) {
+#if defined(__AVX512F__)
+  return (v8d)_mm512_set1_pd(x);
+#elif defined(__AVX2__)
+  typedef double v4d __attribute__((vector_size(32)));
+  const v4d half = (v4d)_mm256_set1_pd(x);
+  return __builtin_shufflevector(half, half, 0, 1, 2, 3, 0, 1, 2, 3);
+#else
+  typedef double v2d __attribute__((vector_size(16)));
+  const v2d quarter = {x, x};
+  return __builtin_shufflevector(quarter, quarter, 0, 1, 0, 1, 0, 1, 0, 1);
+#endif
+}
 inline v8f LoadF(const float* p) {
   v8f v;
   std::memcpy(&v, p, sizeof v);
@@ -67,7 +83,7 @@ constexpr double kLn2LoN = static_cast<double>(kLn2L / 16.0L - static_cast<long 
 constexpr double kShift = 0x1.8p52;  // adding it rounds to an integer held in the low mantissa bits
 constexpr double kExpLow = -707.0;
 
-inline v8d FastExp(v8d x) {
+__attribute__((always_inline)) inline v8d FastExp(v8d x) {
   const ExpTable& table = kExpTable;
   const v8d shifted = x * kInvLn2N + kShift;
   const v8l n = (v8l)shifted - std::bit_cast<long long>(kShift);
@@ -81,6 +97,16 @@ inline v8d FastExp(v8d x) {
   const __m512d o = _mm512_permutex2var_pd(_mm512_loadu_pd(table.lo), index, _mm512_loadu_pd(table.lo + 8));
   hi = (v8d)h;
   lo = (v8d)o;
+#elif defined(__AVX2__)
+  typedef long long v4l __attribute__((vector_size(32)));
+  typedef double v4d __attribute__((vector_size(32)));
+  const v4l low = __builtin_shufflevector(j, j, 0, 1, 2, 3), high = __builtin_shufflevector(j, j, 4, 5, 6, 7);
+  const v4d hiLow = (v4d)_mm256_i64gather_pd(table.hi, (__m256i)low, 8);
+  const v4d hiHigh = (v4d)_mm256_i64gather_pd(table.hi, (__m256i)high, 8);
+  const v4d loLow = (v4d)_mm256_i64gather_pd(table.lo, (__m256i)low, 8);
+  const v4d loHigh = (v4d)_mm256_i64gather_pd(table.lo, (__m256i)high, 8);
+  hi = __builtin_shufflevector(hiLow, hiHigh, 0, 1, 2, 3, 4, 5, 6, 7);
+  lo = __builtin_shufflevector(loLow, loHigh, 0, 1, 2, 3, 4, 5, 6, 7);
 #else
   for (int l = 0; l < kLanes; ++l) {
     hi[l] = table.hi[j[l]];
@@ -103,7 +129,7 @@ inline v8d LibraryExp(v8d x) {
 }
 
 template <bool kLibrary>
-inline v8d Exp(v8d x) {
+__attribute__((always_inline)) inline v8d Exp(v8d x) {
   if constexpr (kLibrary)
     return LibraryExp(x);
   else
@@ -117,7 +143,7 @@ void EmissionImpl(const FieldTables& t, const float* g, float* out) {
   for (int i = 2; i <= t.lastBin; ++i) {
     v8f sum{};  // e(i), rising T
     for (int j = t.termBegin[i]; j < t.termBegin[i + 1]; ++j)
-      sum += Narrow(t.termYield[j] * Exp<kLibrary>(t.termExponent[j] * path));
+      sum += Narrow(Splat(t.termYield[j]) * Exp<kLibrary>(Splat(t.termExponent[j]) * path));
     StoreF(out + i * kLanes, sum);
   }
 }
@@ -133,7 +159,7 @@ void PointsImpl(const FieldTables& t, const float* const* e, const float* rIn, c
   for (int g = 0; g < kGroups; ++g) {
     r[g] = Widen(LoadF(rIn + g * kLanes));
     inverseSquare[g] = Widen(LoadF(qIn + g * kLanes));
-    aluminium[g] = -(t.addedAlCm * r[g] + t.inherentCm);  // times MuAl: the aluminium exponent
+    aluminium[g] = -(Splat(t.addedAlCm) * r[g] + Splat(t.inherentCm));  // times MuAl: the aluminium exponent
   }
   // q(i), then w(i), then p(i) of each stream, bins side by side.
   alignas(64) v8f work[kBins + 1][kStreams];
@@ -143,17 +169,17 @@ void PointsImpl(const FieldTables& t, const float* const* e, const float* rIn, c
   for (int s = 0; s < kStreams; ++s) peak[s] = phi[s] = psi[s] = kerma[s] = v8f{};
   for (int i = 2; i <= m; ++i) {
     for (int g = 0; g < kGroups; ++g) {
-      v8d filter = Exp<kLibrary>(aluminium[g] * t.muAl[i]);
+      v8d filter = Exp<kLibrary>(aluminium[g] * Splat(t.muAl[i]));
       // With no copper the factor is exp(-0) = 1 exactly, and multiplying by it changes nothing.
-      if (t.addedCuCm != 0.0) filter = filter * Exp<kLibrary>(-t.muCu[i] * r[g] * t.addedCuCm);
+      if (t.addedCuCm != 0.0) filter = filter * Exp<kLibrary>(Splat(-t.muCu[i]) * r[g] * Splat(t.addedCuCm));
       for (int c = 0; c < kColumns; ++c) {
         const int s = g * kColumns + c;
-        const v8f q = Narrow(filter * static_cast<double>(e[c][i]) / t.energyKeV[i] * inverseSquare[g]);
+        const v8f q = Narrow(filter * Splat(e[c][i]) / Splat(t.energyKeV[i]) * inverseSquare[g]);
         work[i][s] = q;
         peak[s] = q > peak[s] ? q : peak[s];
         phi[s] += q;
-        psi[s] = Narrow(Widen(psi[s]) + t.energyKeV[i] * Widen(q));
-        kerma[s] = Narrow(Widen(kerma[s]) + t.muEnAir[i] * Widen(q) * t.energyKeV[i]);
+        psi[s] = Narrow(Widen(psi[s]) + Splat(t.energyKeV[i]) * Widen(q));
+        kerma[s] = Narrow(Widen(kerma[s]) + Splat(t.muEnAir[i]) * Widen(q) * Splat(t.energyKeV[i]));
       }
     }
   }
@@ -166,7 +192,7 @@ void PointsImpl(const FieldTables& t, const float* const* e, const float* rIn, c
     v8f weightSum{};
     for (int i = kFirstWeightBin; i <= m; ++i) {
       const v8f q = work[i][s] / peak[s];
-      const v8f w = Narrow(t.muEnAir[i] * Widen(q) * static_cast<double>(i) * 0.5);
+      const v8f w = Narrow(Splat(t.muEnAir[i]) * Widen(q) * Splat(i) * Splat(0.5));
       weightSum += w;
       work[i][s] = w;
     }
@@ -190,6 +216,9 @@ void PointsImpl(const FieldTables& t, const float* const* e, const float* rIn, c
   }
 
   // Transmission curve, stepped until every lane has found its first T(k) < 50 with k >= 2.
+  // The step factors spread over the lanes once, outside the step loop.
+  alignas(64) v8d stepFactor[kBins + 1];
+  for (int i = kFirstTransmissionBin; i <= m; ++i) stepFactor[i] = Splat(t.stepFactor[i]);
   v8f before[kStreams], tBefore[kStreams], tAt[kStreams];
   v8i kAt[kStreams];
   for (int s = 0; s < kStreams; ++s) before[s] = tBefore[s] = tAt[s] = v8f{}, kAt[s] = v8i{};
@@ -199,7 +228,7 @@ void PointsImpl(const FieldTables& t, const float* const* e, const float* rIn, c
     v8f sum[kStreams];
     for (int s = 0; s < kStreams; ++s) sum[s] = v8f{};
     for (int i = kFirstTransmissionBin; i <= m; ++i) {
-      const double factor = t.stepFactor[i];
+      const v8d factor = stepFactor[i];
       for (int s = 0; s < kStreams; ++s) {
         const v8f p = Narrow(Widen(work[i][s]) * factor);
         work[i][s] = p;
