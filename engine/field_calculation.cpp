@@ -145,12 +145,7 @@ void ColumnPair(const KernelSet& kernels, int ix, const Workspace& w, FieldResul
 
 void ComputeFieldWith(const KernelSet& kernels, const AttenuationTable& table, const RunParameters& params,
                       const BeamSpectrum& axis, float axisHvlCm, FieldResult& result) {
-  CheckConditions(params);
-  CheckReferences(axis, axisHvlCm);
-  result.reference[0] = axis.photonFluenceSum;
-  result.reference[1] = axis.energyFluenceSum;
-  result.reference[2] = axis.airKermaSum;
-  result.reference[3] = axisHvlCm;
+  StartFieldResult(params, axis, axisHvlCm, result);
 
   auto w = std::make_unique<Workspace>();
   FillTables(table, params, w->tables);

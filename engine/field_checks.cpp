@@ -82,4 +82,14 @@ void ThrowNotFinite(int block, int ix, int iy) {
                            " is not a finite number; check the filter thicknesses in " + kRunParametersFile);
 }
 
+void StartFieldResult(const RunParameters& params, const BeamSpectrum& axis, float axisHvlCm,
+                      FieldResult& result) {
+  CheckConditions(params);
+  CheckReferences(axis, axisHvlCm);
+  result.reference[0] = axis.photonFluenceSum;
+  result.reference[1] = axis.energyFluenceSum;
+  result.reference[2] = axis.airKermaSum;
+  result.reference[3] = axisHvlCm;
+}
+
 }  // namespace orvane

@@ -133,12 +133,7 @@ PointValues PointQuantities(const AttenuationTable& table, const RunParameters& 
 
 void ComputeField(const AttenuationTable& table, const RunParameters& params, const BeamSpectrum& axis,
                   float axisHvlCm, FieldResult& result) {
-  CheckConditions(params);
-  CheckReferences(axis, axisHvlCm);
-  result.reference[0] = axis.photonFluenceSum;
-  result.reference[1] = axis.energyFluenceSum;
-  result.reference[2] = axis.airKermaSum;
-  result.reference[3] = axisHvlCm;
+  StartFieldResult(params, axis, axisHvlCm, result);
   BinArray<float> e{};
   for (int ix = 1; ix <= kGridX; ++ix) {
     const float x = ColumnX(ix);
