@@ -7,7 +7,7 @@
 
 namespace orvane {
 
-inline constexpr double kTungstenDensity = 19.3;   // g/cm3
+inline constexpr double kTungstenDensity = 19.3;    // g/cm3
 inline constexpr double kAluminiumDensity = 2.699;  // g/cm3
 inline constexpr double kCopperDensity = 8.96;      // g/cm3
 

@@ -18,8 +18,10 @@
 namespace orvane {
 namespace {
 
-constexpr const char* kStartLines[] = {" ", " ", " ", "         ---     計算を開始しました    ---", " ",
-                                       "         ---  しばらくお待ちください   ---", " "};
+constexpr const char* kStartLines[] = {" ", " ",
+                                       " ", "         ---     計算を開始しました    ---",
+                                       " ", "         ---  しばらくお待ちください   ---",
+                                       " "};
 constexpr const char* kEndLines[] = {"         ---     計算が終了しました    ---", " ",
                                      "         ---    Enter を押して下さい   ---"};
 constexpr const char* kGoodbye = "Stop - Program terminated.";
@@ -36,10 +38,12 @@ void CheckReferenceSums(const BeamSpectrum& axis) {
 [[noreturn]] void ThrowAxisHvlFault(int upperBin, HvlFault fault) {
   const std::string file = kBeamSpectrumFile;
   if (upperBin == 0)
-    throw std::runtime_error(file + ": every spectrum value (lines 1 to 300) is 0, so the beam axis has no "
+    throw std::runtime_error(file +
+                             ": every spectrum value (lines 1 to 300) is 0, so the beam axis has no "
                              "half-value layer");
   if (fault == HvlFault::kNoWeight)
-    throw std::runtime_error(file + ": the beam-axis spectrum has no air-kerma weight above 10 keV (bins 21 "
+    throw std::runtime_error(file +
+                             ": the beam-axis spectrum has no air-kerma weight above 10 keV (bins 21 "
                              "to 300), so it has no half-value layer");
   throw std::runtime_error(file + ": the beam-axis spectrum is not halved by " +
                            std::to_string(std::lround(kHvlMaxSteps * kHvlStepCm)) +

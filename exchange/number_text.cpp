@@ -117,7 +117,7 @@ std::optional<Real> ConvertNumberChecked(std::string_view s) {
   const auto [end, ec] = std::from_chars(first, last, value);
   if (ec == std::errc::result_out_of_range) {
     if (DecimalOrder(std::string_view(first, last - first)) > 0) return std::nullopt;  // too large
-    return *first == '-' ? -Real(0) : Real(0);                                        // too small
+    return *first == '-' ? -Real(0) : Real(0);                                         // too small
   }
   if (ec != std::errc()) return std::nullopt;
   return value;

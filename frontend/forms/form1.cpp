@@ -34,7 +34,8 @@ void Form1::Load() { PaintLegend(); }
 // 1.00 at the yellow mark (k = 153), 1.20 at the top; ticks every 0.05 beside the per-cent labels.
 void Form1::PaintLegend() {
   Picture7->Clear();
-  for (int k = 0; k <= 255; ++k) Picture7->Line({0, double(k)}, {5, double(k)}, QColor(255, 255 - k, 255 - k));
+  for (int k = 0; k <= 255; ++k)
+    Picture7->Line({0, double(k)}, {5, double(k)}, QColor(255, 255 - k, 255 - k));
   for (int tick = 0; tick <= 10; ++tick) Picture7->Line({4, 25.5 * tick}, {6, 25.5 * tick});
   Picture7->Line({0, 153}, {5, 153}, QColor(255, 255, 0));
 }

@@ -35,13 +35,13 @@ class Form1 : public toolkit::FormWindow {
   toolkit::LineControl* Line19 = nullptr;       // cursor on the profile (Picture1)
 
   QGroupBox* Frame1 = nullptr;
-  QRadioButton* Option1 = nullptr;  // "エネルギーフルエンス", selected at start
-  QRadioButton* Option2 = nullptr;  // "空気カーマ"
-  QRadioButton* Option3 = nullptr;  // "アルミ半価層"
-  QPushButton* Command1 = nullptr;  // "描 画"
-  QPushButton* Command2 = nullptr;  // exit: hides Form1 and Form4
-  QPushButton* Command3 = nullptr;  // "Clear"
-  QPushButton* Command4 = nullptr;  // "備 考"
+  QRadioButton* Option1 = nullptr;      // "エネルギーフルエンス", selected at start
+  QRadioButton* Option2 = nullptr;      // "空気カーマ"
+  QRadioButton* Option3 = nullptr;      // "アルミ半価層"
+  QPushButton* Command1 = nullptr;      // "描 画"
+  QPushButton* Command2 = nullptr;      // exit: hides Form1 and Form4
+  QPushButton* Command3 = nullptr;      // "Clear"
+  QPushButton* Command4 = nullptr;      // "備 考"
   std::array<QLineEdit*, 6> TextBox{};  // TextBox[n] is Text n (1..5); [0] unused
   toolkit::Label* Label3 = nullptr;     // names the read-out quantity
   toolkit::Label* Label4 = nullptr;     // titles the profile

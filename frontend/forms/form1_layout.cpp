@@ -46,14 +46,15 @@ void AddLegendLabels(DrawingSurface* legend) {
     int top;
   };
   static const Mark kMarks[] = {
-      {"Label10", "120", 600, -15}, {"Label11", "115", 600, 360}, {"Label14", "110", 600, 720},
+      {"Label10", "120", 600, -15},  {"Label11", "115", 600, 360}, {"Label14", "110", 600, 720},
       {"Label15", "105", 600, 1080}, {"Label9", "100", 600, 1440}, {"Label16", "95", 720, 1875},
-      {"Label17", "90", 720, 2280},  {"Label18", "85", 720, 2640},  {"Label19", "80", 720, 3000},
+      {"Label17", "90", 720, 2280},  {"Label18", "85", 720, 2640}, {"Label19", "80", 720, 3000},
       {"Label20", "75", 720, 3360},  {"Label12", "70", 720, 3720},
   };
   for (const Mark& m : kMarks) {
     const int width = std::char_traits<char>::length(m.caption) == 3 ? 360 : 240;
-    new Label(legend, m.name, QString::fromLatin1(m.caption), {m.left, m.top, width, 285}, Look(true, QColor(), &font));
+    new Label(legend, m.name, QString::fromLatin1(m.caption), {m.left, m.top, width, 285},
+              Look(true, QColor(), &font));
   }
 }
 
@@ -84,8 +85,8 @@ void Form1::BuildImage() {
   AddSideLabel(this, "Picture5", {9600, 5400, 375, 1815}, AnodeSidePicture());
 
   const QFont times12 = LayoutFont(kTimes, 12);
-  Picture7 = new DrawingSurface(this, "Picture7", {9600, 1200, 1095, 4095}, UserFrame{0, 262, 10, -269}, kWhite,
-                                times12);
+  Picture7 = new DrawingSurface(this, "Picture7", {9600, 1200, 1095, 4095}, UserFrame{0, 262, 10, -269},
+                                kWhite, times12);
   AddLegendLabels(Picture7);
   new Label(this, "Label24", QStringLiteral("%"), {10320, 5280, 195, 285}, Look(true, QColor(), &times12));
 }
@@ -93,16 +94,16 @@ void Form1::BuildImage() {
 void Form1::BuildGraphs() {
   const QFont times12 = LayoutFont(kTimes, 12);
   const QFont graphFont = LayoutFont(kTimes, 15.75);
-  Picture3 = new DrawingSurface(this, "Picture3", {10800, 120, 9255, 5175}, UserFrame{-20, 123, 172, -133}, kWhite,
-                                graphFont);
+  Picture3 = new DrawingSurface(this, "Picture3", {10800, 120, 9255, 5175}, UserFrame{-20, 123, 172, -133},
+                                kWhite, graphFont);
   Command3 = AddCommandButton(this, "Command3", QStringLiteral("Clear"), {18840, 240, 1095, 495}, nullptr);
   new Label(this, "Label22", QStringLiteral("X ="), {12720, 5280, 360, 285}, Look(false, kBlue, &times12));
   TextBox[4] = AddTextBox(this, "Text4", QStringLiteral("Text4"), {13200, 5280, 735, 375}, &times12, kBlue);
   new Label(this, "Label23", QStringLiteral("Y ="), {14160, 5280, 360, 285}, Look(false, kBlue, &times12));
   TextBox[5] = AddTextBox(this, "Text5", QStringLiteral("Text5"), {14640, 5280, 735, 375}, &times12, kBlue);
 
-  Picture1 = new DrawingSurface(this, "Picture1", {10800, 5640, 9255, 4815}, UserFrame{-6, 123, 613, -133}, kWhite,
-                                graphFont);
+  Picture1 = new DrawingSurface(this, "Picture1", {10800, 5640, 9255, 4815}, UserFrame{-6, 123, 613, -133},
+                                kWhite, graphFont);
   Line19 = Picture1->AddLine("Line19", {170, 120}, {170, 0}, kBlue);
   new Label(this, "Label8", QStringLiteral("1.0"), {10440, 6360, 345, 315}, Look(true));
   new Label(this, "Label7", QStringLiteral("0"), {10600, 9960, 135, 315}, Look(true));
@@ -114,10 +115,14 @@ void Form1::BuildGraphs() {
 
 void Form1::BuildLayout() {
   const QFont japanese12 = LayoutFont(kRounded, 12);
-  Frame1 = AddFrame(this, "Frame1", QStringLiteral(" 分布表示項目を選択"), {360, 120, 7335, 975}, japanese12, kBlue);
-  Option1 = AddOptionButton(Frame1, "Option1", QStringLiteral("エネルギーフルエンス"), {240, 360, 2895, 375}, japanese12, true);
-  Option2 = AddOptionButton(Frame1, "Option2", QStringLiteral("空気カーマ"), {3240, 360, 1695, 375}, japanese12, false);
-  Option3 = AddOptionButton(Frame1, "Option3", QStringLiteral("アルミ半価層"), {5160, 360, 1935, 375}, japanese12, false);
+  Frame1 = AddFrame(this, "Frame1", QStringLiteral(" 分布表示項目を選択"), {360, 120, 7335, 975}, japanese12,
+                    kBlue);
+  Option1 = AddOptionButton(Frame1, "Option1", QStringLiteral("エネルギーフルエンス"), {240, 360, 2895, 375},
+                            japanese12, true);
+  Option2 = AddOptionButton(Frame1, "Option2", QStringLiteral("空気カーマ"), {3240, 360, 1695, 375},
+                            japanese12, false);
+  Option3 = AddOptionButton(Frame1, "Option3", QStringLiteral("アルミ半価層"), {5160, 360, 1935, 375},
+                            japanese12, false);
   const QFont drawFont = LayoutFont(kRounded, 15.75);
   Command1 = AddCommandButton(this, "Command1", QStringLiteral("描 画"), {7920, 240, 1695, 855}, &drawFont);
 
@@ -136,12 +141,16 @@ void Form1::BuildLayout() {
   new Label(this, "Label2", QStringLiteral("Y ="), {1920, 10605, 435, 315}, Look(false));
   TextBox[2] = AddTextBox(this, "Text2", QStringLiteral("Text2"), {2400, 10560, 855, 450}, nullptr, QColor());
   Label3 = new Label(this, "Label3", QStringLiteral("?  ="), {4920, 10605, 435, 315}, Look(false));
-  TextBox[3] = AddTextBox(this, "Text3", QStringLiteral("Text3"), {5400, 10560, 1095, 450}, nullptr, QColor());
-  new Label(this, "Label5", QStringLiteral("Mouse move  and click"), {7080, 10500, 2625, 315}, Look(true, kBlue));
-  new Label(this, "Label6", QStringLiteral("on distribution image"), {7200, 10750, 2355, 315}, Look(true, kBlue));
+  TextBox[3] =
+      AddTextBox(this, "Text3", QStringLiteral("Text3"), {5400, 10560, 1095, 450}, nullptr, QColor());
+  new Label(this, "Label5", QStringLiteral("Mouse move  and click"), {7080, 10500, 2625, 315},
+            Look(true, kBlue));
+  new Label(this, "Label6", QStringLiteral("on distribution image"), {7200, 10750, 2355, 315},
+            Look(true, kBlue));
   Label4 = new Label(this, "Label4", QStringLiteral("Profile"), {15120, 10680, 735, 315}, Look(true));
 
-  Command4 = AddCommandButton(this, "Command4", QStringLiteral("備 考"), {18360, 10560, 975, 495}, &japanese12);
+  Command4 =
+      AddCommandButton(this, "Command4", QStringLiteral("備 考"), {18360, 10560, 975, 495}, &japanese12);
   const QFont exitFont = LayoutFont("Century", 11.25);
   const QPixmap exitSign = ExitSignPicture();
   Command2 = AddCommandButton(this, "Command2", QString(), {19680, 10560, 495, 495}, &exitFont, &exitSign,

@@ -19,10 +19,10 @@ using namespace toolkit;
 
 namespace {
 
-constexpr float kImageRight = 600;   // column 151
-constexpr float kImageHalf = 300;    // rows 1..76 on either side of the X axis
-constexpr float kProfileTop = 120;   // 1.2 times the beam-axis value
-constexpr double kUnitCm = 0.05;     // one drawing unit
+constexpr float kImageRight = 600;  // column 151
+constexpr float kImageHalf = 300;   // rows 1..76 on either side of the X axis
+constexpr float kProfileTop = 120;  // 1.2 times the beam-axis value
+constexpr double kUnitCm = 0.05;    // one drawing unit
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -95,9 +95,10 @@ void Form1::ImageMouseDown(float x, float y) {
     return;
   }
   if (!(module.AxisSpectrumPeak > 0) || !std::isfinite(module.AxisSpectrumPeak)) {
-    RefusePointSpectrum(QStringLiteral("the peak of the beam-axis spectrum in \"%1\" is %2, so no curve can be "
-                                        "drawn relative to it. Run the calculation again.")
-                             .arg(QString::fromLatin1(kBeamAxisSummaryFile), Text(FormatShortest(module.AxisSpectrumPeak))));
+    RefusePointSpectrum(
+        QStringLiteral("the peak of the beam-axis spectrum in \"%1\" is %2, so no curve can be "
+                       "drawn relative to it. Run the calculation again.")
+            .arg(QString::fromLatin1(kBeamAxisSummaryFile), Text(FormatShortest(module.AxisSpectrumPeak))));
     return;
   }
   // A refused point leaves the point and mode of the last spectrum computed.
@@ -116,7 +117,8 @@ void Form1::ImageMouseDown(float x, float y) {
     return;
   }
   if (!(module.SpectrumPeak > 0)) {
-    RefusePointSpectrum(QStringLiteral("no photons reach this point with the conditions on the conditions form."));
+    RefusePointSpectrum(
+        QStringLiteral("no photons reach this point with the conditions on the conditions form."));
     return;
   }
   const int column = static_cast<int>(std::floor(10 * module.PointX)) + 1;
@@ -134,9 +136,10 @@ void Form1::Command3Click() {
   try {
     summary = ReadBeamAxisSummary(kBeamAxisSummaryFile);
   } catch (const std::exception& error) {
-    ShowError(this, QStringLiteral("The beam-axis spectrum could not be read again:\n%1\n\nThe graph was left as "
-                                   "it was. Run the calculation again in the working folder\n%2")
-                        .arg(QString::fromUtf8(error.what()), QDir::currentPath()));
+    ShowError(this,
+              QStringLiteral("The beam-axis spectrum could not be read again:\n%1\n\nThe graph was left as "
+                             "it was. Run the calculation again in the working folder\n%2")
+                  .arg(QString::fromUtf8(error.what()), QDir::currentPath()));
     return;
   }
   StoreBeamAxisSummary(module, summary);

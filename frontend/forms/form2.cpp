@@ -40,7 +40,9 @@ Form2::Form2(FormRegistry& registry)
 
 std::string Form2::Text(int box) const { return TextBox.at(box)->text().toStdString(); }
 
-void Form2::SetText(int box, const std::string& text) { TextBox.at(box)->setText(QString::fromStdString(text)); }
+void Form2::SetText(int box, const std::string& text) {
+  TextBox.at(box)->setText(QString::fromStdString(text));
+}
 
 bool Form2::Load() {
   try {
@@ -80,9 +82,10 @@ void Form2::Command1Click() {
                         .arg(FromUtf8(error.what())));
     return;
   } catch (const std::exception& error) {
-    ShowError(this, QStringLiteral("The input files of the calculation could not be written:\n%1\n\n"
-                                   "Make the working folder\n%2\nwritable and press \"Ｘ線スペクトル\" again.")
-                        .arg(FromUtf8(error.what()), QDir::currentPath()));
+    ShowError(this,
+              QStringLiteral("The input files of the calculation could not be written:\n%1\n\n"
+                             "Make the working folder\n%2\nwritable and press \"Ｘ線スペクトル\" again.")
+                  .arg(FromUtf8(error.what()), QDir::currentPath()));
     return;
   }
   DrawModelSpectrumCurve(*Picture3, module);

@@ -27,13 +27,13 @@ class Form2 : public toolkit::FormWindow, public ConditionBoxes {
   std::string Text(int box) const override;
   void SetText(int box, const std::string& text) override;
 
-  std::array<QLineEdit*, 6> TextBox{};  // TextBox[n] is Text n (1..5); [0] unused
+  std::array<QLineEdit*, 6> TextBox{};          // TextBox[n] is Text n (1..5); [0] unused
   toolkit::DrawingSurface* Picture3 = nullptr;  // spectrum graph
-  QPushButton* Command1 = nullptr;  // "Ｘ線スペクトル"
-  QPushButton* Command2 = nullptr;  // exit
-  QPushButton* Command3 = nullptr;  // "リセット"
-  QPushButton* Command4 = nullptr;  // "計算結果の表示"
-  QPushButton* Command6 = nullptr;  // "照射野内分布の計算"
+  QPushButton* Command1 = nullptr;              // "Ｘ線スペクトル"
+  QPushButton* Command2 = nullptr;              // exit
+  QPushButton* Command3 = nullptr;              // "リセット"
+  QPushButton* Command4 = nullptr;              // "計算結果の表示"
+  QPushButton* Command6 = nullptr;              // "照射野内分布の計算"
 
  protected:
   void closeEvent(QCloseEvent* event) override;

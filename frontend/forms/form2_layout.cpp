@@ -44,9 +44,11 @@ void AddConditionLabels(QWidget* form) {
   new Label(form, "Label6", QStringLiteral("kV (40 - 148)"), {14880, 1905, 1335, 285}, Fitting(times));
   new Label(form, "Label1_0", QStringLiteral("ターゲット角度"), {11880, 2400, 1680, 240}, Fitting(japanese));
   new Label(form, "Label5", QStringLiteral("deg. (10-20)"), {14880, 2370, 1170, 285}, Fitting(times));
-  new Label(form, "Label2_1", QStringLiteral("固有ろ過（AL当量）"), {11520, 2880, 2295, 240}, Fitting(japanese));
+  new Label(form, "Label2_1", QStringLiteral("固有ろ過（AL当量）"), {11520, 2880, 2295, 240},
+            Fitting(japanese));
   new Label(form, "Label7", QStringLiteral("mmAl eq."), {14880, 2824, 885, 285}, Fitting(times));
-  new Label(form, "Label3", QStringLiteral("アルミ付加フィルタ"), {11520, 3360, 2160, 240}, Fitting(japanese));
+  new Label(form, "Label3", QStringLiteral("アルミ付加フィルタ"), {11520, 3360, 2160, 240},
+            Fitting(japanese));
   new Label(form, "Label8", QStringLiteral("mm"), {14880, 3294, 345, 285}, Fitting(times));
   new Label(form, "Label4", QStringLiteral("銅付加フィルタ"), {12000, 3840, 1680, 240}, Fitting(japanese));
   new Label(form, "Label9", QStringLiteral("mm"), {14880, 3787, 345, 285}, Fitting(times));
@@ -79,18 +81,24 @@ void Form2::BuildLayout() {
 
   const QFont boxFont = LayoutFont(kTimes, 12);
   const QColor darkBlue(0, 0, 192);
-  TextBox[1] = AddTextBox(this, "Text1", QStringLiteral("Text1"), {13800, 1800, 975, 405}, &boxFont, darkBlue);
+  TextBox[1] =
+      AddTextBox(this, "Text1", QStringLiteral("Text1"), {13800, 1800, 975, 405}, &boxFont, darkBlue);
   TextBox[5] = AddTextBox(this, "Text5", QStringLiteral("Text5"), {13800, 2280, 975, 420}, &boxFont,
                           QColor(0, 0, 255));
-  TextBox[2] = AddTextBox(this, "Text2", QStringLiteral("Text2"), {13800, 2760, 975, 390}, &boxFont, darkBlue);
-  TextBox[3] = AddTextBox(this, "Text3", QStringLiteral("Text3"), {13800, 3240, 975, 405}, &boxFont, darkBlue);
-  TextBox[4] = AddTextBox(this, "Text4", QStringLiteral("Text4"), {13800, 3720, 975, 405}, &boxFont, darkBlue);
+  TextBox[2] =
+      AddTextBox(this, "Text2", QStringLiteral("Text2"), {13800, 2760, 975, 390}, &boxFont, darkBlue);
+  TextBox[3] =
+      AddTextBox(this, "Text3", QStringLiteral("Text3"), {13800, 3240, 975, 405}, &boxFont, darkBlue);
+  TextBox[4] =
+      AddTextBox(this, "Text4", QStringLiteral("Text4"), {13800, 3720, 975, 405}, &boxFont, darkBlue);
 
   const QFont buttonFont = LayoutFont(kRounded, 14.25);
-  Command1 = AddCommandButton(this, "Command1", QStringLiteral("Ｘ線スペクトル"), {11400, 4560, 2775, 615}, &buttonFont);
-  Command3 = AddCommandButton(this, "Command3", QStringLiteral("リセット"), {14520, 4560, 1695, 615}, &buttonFont);
-  Command6 = AddCommandButton(this, "Command6", QStringLiteral("照射野内分布の計算"), {11400, 5280, 3975, 735},
+  Command1 = AddCommandButton(this, "Command1", QStringLiteral("Ｘ線スペクトル"), {11400, 4560, 2775, 615},
                               &buttonFont);
+  Command3 =
+      AddCommandButton(this, "Command3", QStringLiteral("リセット"), {14520, 4560, 1695, 615}, &buttonFont);
+  Command6 = AddCommandButton(this, "Command6", QStringLiteral("照射野内分布の計算"),
+                              {11400, 5280, 3975, 735}, &buttonFont);
   Command4 = AddCommandButton(this, "Command4", QStringLiteral("計算結果の表示"), {11400, 6120, 3975, 735},
                               &buttonFont);
   const QFont exitFont = LayoutFont("Century", 11.25);

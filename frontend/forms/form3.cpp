@@ -81,7 +81,8 @@ Form3::Form3(FormRegistry& registry)
   AddPictureBox(this, "Picture1", {5520, 240, 3975, 5775}, GeometrySchematic(), schematic);
 
   const QFont startFont = LayoutFont(kRounded, 15.75);
-  Command1 = AddCommandButton(this, "Command1", QStringLiteral("スタート"), {5760, 6240, 2655, 615}, &startFont);
+  Command1 =
+      AddCommandButton(this, "Command1", QStringLiteral("スタート"), {5760, 6240, 2655, 615}, &startFont);
 
   LabelLook credit;
   credit.font = LayoutFont("Times New Roman", 11.25);

@@ -10,7 +10,9 @@
 namespace orvane {
 
 FormRegistry::FormRegistry(Module1& moduleData, ProgramStarter& engineStarter)
-    : module(moduleData), starter(engineStarter), endHook_([](int status) { QCoreApplication::exit(status); }) {}
+    : module(moduleData),
+      starter(engineStarter),
+      endHook_([](int status) { QCoreApplication::exit(status); }) {}
 
 FormRegistry::~FormRegistry() = default;
 

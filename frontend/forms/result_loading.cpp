@@ -33,7 +33,9 @@ void CheckResultIsCurrent() {
   namespace fs = std::filesystem;
   std::error_code missing;
   const auto resultTime = fs::last_write_time(kFieldResultFile, missing);
-  if (missing) throw FileError(std::string(kFieldResultFile) + ": cannot open file (no calculation has finished here yet)");
+  if (missing)
+    throw FileError(std::string(kFieldResultFile) +
+                    ": cannot open file (no calculation has finished here yet)");
   const auto axisTime = fs::last_write_time(kBeamAxisSummaryFile, missing);
   if (!missing && axisTime > resultTime)
     throw FileError(std::string(kFieldResultFile) + " is older than " + kBeamAxisSummaryFile +

@@ -29,9 +29,8 @@ void DrawGridAndTexts(toolkit::DrawingSurface& picture3) {
     double y;
   };
   static const AxisText kTexts[] = {
-      {"1.0", -10, 103},     {"0", -6, 4},       {"Relative", -20, 90}, {"Fluence", -20, 80},
-      {"0", -2, -2},         {"50", 47, -2},     {"100", 95, -2},       {"150", 143, -2},
-      {"keV", 120, -2},
+      {"1.0", -10, 103}, {"0", -6, 4},    {"Relative", -20, 90}, {"Fluence", -20, 80}, {"0", -2, -2},
+      {"50", 47, -2},    {"100", 95, -2}, {"150", 143, -2},      {"keV", 120, -2},
   };
   for (const AxisText& t : kTexts) picture3.Text({t.x, t.y}, QString::fromLatin1(t.text));
 }

@@ -8,10 +8,10 @@ const QColor kGrid(128, 128, 128);
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);  // colour 12 of the classic palette
 
-constexpr double kLeft = 1000;      // 0 keV
-constexpr double kRight = 5500;     // 150 keV
-constexpr double kTop = 100;        // relative fluence 1.0
-constexpr double kBaseline = 2100;  // relative fluence 0
+constexpr double kLeft = 1000;       // 0 keV
+constexpr double kRight = 5500;      // 150 keV
+constexpr double kTop = 100;         // relative fluence 1.0
+constexpr double kBaseline = 2100;   // relative fluence 0
 constexpr double kUnitsPerBin = 15;  // 0.5 keV at 30 units per keV
 
 void DrawFrame(toolkit::DrawingSurface& picture3) {
@@ -32,9 +32,14 @@ void DrawSpectrumAxes(toolkit::DrawingSurface& picture3) {
     double y;
   };
   static const AxisText kTexts[] = {
-      {"0", 950, 2120},       {"50", 2450, 2120},     {"100", 3900, 2120},
-      {"150", 5400, 2120},    {"Photon energy in keV", 3750, 2250},
-      {"Relative", 200, 500}, {"Photon", 210, 650},   {"Fluence", 200, 800},
+      {"0", 950, 2120},
+      {"50", 2450, 2120},
+      {"100", 3900, 2120},
+      {"150", 5400, 2120},
+      {"Photon energy in keV", 3750, 2250},
+      {"Relative", 200, 500},
+      {"Photon", 210, 650},
+      {"Fluence", 200, 800},
   };
   for (const AxisText& t : kTexts) picture3.Text({t.x, t.y}, QString::fromLatin1(t.text));
   DrawFrame(picture3);

@@ -144,7 +144,8 @@ QLabel* AddPictureBox(QWidget* container, const char* name, const Twips& at, con
   box->setPixmap(picture);
   box->setToolTip(look.toolTip);
   QRect place = PlaceIn(container, at);
-  if (look.sizeToPicture && !picture.isNull()) place.setSize(picture.size() + 2 * QSize(box->frameWidth(), box->frameWidth()));
+  if (look.sizeToPicture && !picture.isNull())
+    place.setSize(picture.size() + 2 * QSize(box->frameWidth(), box->frameWidth()));
   box->setGeometry(place);
   return box;
 }

@@ -20,13 +20,13 @@ namespace orvane::toolkit {
 // How a label looks. A label that `fits` sizes itself to its caption; a `clear` one lets what lies
 // behind it show through; otherwise it fills its rectangle with `back` (the face colour if unset).
 struct LabelLook {
-  QFont font;                   // unset (default QFont) = the form's font
+  QFont font;  // unset (default QFont) = the form's font
   bool hasFont = false;
-  QColor text = QColor();       // invalid = the system's text colour
-  QColor back = QColor();       // invalid = the face colour
+  QColor text = QColor();  // invalid = the system's text colour
+  QColor back = QColor();  // invalid = the face colour
   bool fits = false;
   bool clear = false;
-  bool border = false;          // single-line border
+  bool border = false;  // single-line border
 };
 
 class Label : public QLabel {

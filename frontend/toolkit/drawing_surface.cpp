@@ -12,7 +12,7 @@ namespace orvane::toolkit {
 
 namespace {
 
-constexpr int kBorderPixels = 2;      // sunken border, 30 twips on every side
+constexpr int kBorderPixels = 2;         // sunken border, 30 twips on every side
 constexpr double kEdgeTolerance = 1e-7;  // keeps a point lying on a pixel edge in that pixel
 constexpr double kFarOff = 1e6;          // pixels: far outside every surface, still an int
 
@@ -81,9 +81,10 @@ DrawingSurface::DrawingSurface(QWidget* container, const char* name, const Twips
   setLineWidth(kBorderPixels);
   setAttribute(Qt::WA_StaticContents);
   setMouseTracking(true);
-  const QRect outer = ToPixels(at).translated(
-      qobject_cast<const QFrame*>(container) ? qobject_cast<const QFrame*>(container)->contentsRect().topLeft()
-                                             : QPoint(0, 0));
+  const QRect outer =
+      ToPixels(at).translated(qobject_cast<const QFrame*>(container)
+                                  ? qobject_cast<const QFrame*>(container)->contentsRect().topLeft()
+                                  : QPoint(0, 0));
   setGeometry(outer);
   image_ = QImage(outer.size() - QSize(2 * kBorderPixels, 2 * kBorderPixels), QImage::Format_RGB32);
   image_.fill(background_);

@@ -63,14 +63,14 @@ class DrawingSurface : public QFrame {
                  const QColor& background, const QFont& font);
 
   // Drawing operations, all in user units.
-  void Clear();                          // fill with the background colour
-  void SetPenWidth(int pixels);          // width of later lines, points and box outlines
+  void Clear();                  // fill with the background colour
+  void SetPenWidth(int pixels);  // width of later lines, points and box outlines
   void SetForeColor(const QColor& colour);
   QColor ForeColor() const { return foreColor_; }
   int PenWidth() const { return penWidth_; }
-  void Line(QPointF from, QPointF to);   // in the foreground colour; current point becomes `to`
+  void Line(QPointF from, QPointF to);  // in the foreground colour; current point becomes `to`
   void Line(QPointF from, QPointF to, const QColor& colour);
-  void LineOnward(QPointF to);           // from the current point, which becomes `to`
+  void LineOnward(QPointF to);  // from the current point, which becomes `to`
   void LineOnward(QPointF to, const QColor& colour);
   void Point(QPointF at, const QColor& colour);  // a dot of the pen width; current point becomes `at`
   void Box(QPointF corner1, QPointF corner2);    // outline in the foreground colour

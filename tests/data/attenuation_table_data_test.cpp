@@ -28,8 +28,8 @@ TEST(AttenuationTableData, CommittedFileIsWhatTheGeneratorWrites) {
 
 TEST(AttenuationTableData, MatchesNistSpotValuesWithinOnePercent) {
   const AttenuationTable table = ReadAttenuationTableFixed(kData + "MUs-OV.dat");
-  const std::vector<std::string> lines = ReadLines(std::string(ORVANE_SOURCE_DIR) +
-                                                   "/../shared/data/attenuation-spot-values-nist.tsv");
+  const std::vector<std::string> lines =
+      ReadLines(std::string(ORVANE_SOURCE_DIR) + "/../shared/data/attenuation-spot-values-nist.tsv");
   int checked = 0;
   for (const std::string& line : lines) {
     if (line.empty() || line[0] == '#') continue;

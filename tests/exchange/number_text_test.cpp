@@ -52,24 +52,15 @@ TEST(NumberText, Patterns) {
     const char* expected;
   };
   const Case cases[] = {
-      {"energy", 0.5, "0000.0", "0000.5"},
-      {"energy top", 150.0, "0000.0", "0150.0"},
-      {"relative", 0.0000035, "0.00000", "0.00000"},
-      {"relative one", 1.0, "0.00000", "1.00000"},
-      {"sum", 1234.5, "0.0000E+00", "1.2345E+03"},
-      {"sum small", 0.060813, "0.0000E+00", "6.0813E-02"},
-      {"sum zero", 0.0, "0.0000E+00", "0.0000E+00"},
-      {"voltage", 100.0, "000.0", "100.0"},
-      {"voltage low", 80.0, "000.0", "080.0"},
-      {"angle", 16.0, "00.0", "16.0"},
-      {"aluminium", 0.25, "0.000", "0.250"},
-      {"copper", 0.0, "0.0000", "0.0000"},
-      {"copper 0.35 mm", 0.035, "0.0000", "0.0350"},
-      {"read-out whole", 5.0, "###0", "5"},
-      {"read-out negative", -150.0, "###0", "-150"},
-      {"read-out no minus zero", -0.2, "###0", "0"},
-      {"per cent", 96.34, "##0.0", "96.3"},
-      {"hvl mm", 2.55, "##0.000", "2.550"},
+      {"energy", 0.5, "0000.0", "0000.5"},           {"energy top", 150.0, "0000.0", "0150.0"},
+      {"relative", 0.0000035, "0.00000", "0.00000"}, {"relative one", 1.0, "0.00000", "1.00000"},
+      {"sum", 1234.5, "0.0000E+00", "1.2345E+03"},   {"sum small", 0.060813, "0.0000E+00", "6.0813E-02"},
+      {"sum zero", 0.0, "0.0000E+00", "0.0000E+00"}, {"voltage", 100.0, "000.0", "100.0"},
+      {"voltage low", 80.0, "000.0", "080.0"},       {"angle", 16.0, "00.0", "16.0"},
+      {"aluminium", 0.25, "0.000", "0.250"},         {"copper", 0.0, "0.0000", "0.0000"},
+      {"copper 0.35 mm", 0.035, "0.0000", "0.0350"}, {"read-out whole", 5.0, "###0", "5"},
+      {"read-out negative", -150.0, "###0", "-150"}, {"read-out no minus zero", -0.2, "###0", "0"},
+      {"per cent", 96.34, "##0.0", "96.3"},          {"hvl mm", 2.55, "##0.000", "2.550"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -79,9 +70,9 @@ TEST(NumberText, Patterns) {
 
 TEST(NumberText, ShortestText) {
   const FormatCase cases[] = {
-      {"whole", 16.0, "16"},        {"voltage", 100.0, "100"},      {"mm from cm", 0.25 * 10, "2.5"},
-      {"one", 0.1 * 10, "1"},       {"copper", 0.035 * 10, "0.35"}, {"zero", 0.0, "0"},
-      {"negative", -1.5, "-1.5"},   {"tiny", 0.001, "0.001"},
+      {"whole", 16.0, "16"},      {"voltage", 100.0, "100"},      {"mm from cm", 0.25 * 10, "2.5"},
+      {"one", 0.1 * 10, "1"},     {"copper", 0.035 * 10, "0.35"}, {"zero", 0.0, "0"},
+      {"negative", -1.5, "-1.5"}, {"tiny", 0.001, "0.001"},
   };
   for (const FormatCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -96,10 +87,17 @@ TEST(NumberText, LeadingNumberOfABox) {
     double expected;
   };
   const Case cases[] = {
-      {"plain", "100", 100},         {"blanks ignored", " 1 0 0 ", 100}, {"comma ends it", "2,5", 2},
-      {"no digits", "abc", 0},       {"empty", "", 0},                   {"decimal", "2.5mm", 2.5},
-      {"exponent", "1e2", 100},      {"sign", "-3", -3},                 {"point only", ".", 0},
-      {"leading point", ".5", 0.5},  {"dangling exponent", "3e", 3},
+      {"plain", "100", 100},
+      {"blanks ignored", " 1 0 0 ", 100},
+      {"comma ends it", "2,5", 2},
+      {"no digits", "abc", 0},
+      {"empty", "", 0},
+      {"decimal", "2.5mm", 2.5},
+      {"exponent", "1e2", 100},
+      {"sign", "-3", -3},
+      {"point only", ".", 0},
+      {"leading point", ".5", 0.5},
+      {"dangling exponent", "3e", 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -1,10 +1,11 @@
 // The drawing surface: user units to pixels on the five surfaces of the forms, the drawing
 // operations' pixels, line controls above the drawing, and the pointer in user units.
+#include "drawing_surface.h"
+
 #include <QSignalSpy>
 #include <QtTest>
 #include <cmath>
 
-#include "drawing_surface.h"
 #include "form1.h"
 #include "form2.h"
 #include "gui_test_support.h"
@@ -42,23 +43,42 @@ void DrawingSurfaceTest::userUnitsLandOnTheirPixels_data() {
   QTest::addColumn<QPointF>("user");
   QTest::addColumn<QPoint>("pixel");
   // Spectrum graph of Form2: 0..6000 across, 0..2500 down.
-  QTest::newRow("form2 graph origin corner") << "Form2" << "Picture3" << QSize(725, 421) << QPointF(0, 0) << QPoint(0, 0);
-  QTest::newRow("form2 plot top left") << "Form2" << "Picture3" << QSize(725, 421) << QPointF(1000, 100) << QPoint(120, 16);
-  QTest::newRow("form2 plot bottom right") << "Form2" << "Picture3" << QSize(725, 421) << QPointF(5500, 2100) << QPoint(664, 353);
+  QTest::newRow("form2 graph origin corner")
+      << "Form2"
+      << "Picture3" << QSize(725, 421) << QPointF(0, 0) << QPoint(0, 0);
+  QTest::newRow("form2 plot top left")
+      << "Form2"
+      << "Picture3" << QSize(725, 421) << QPointF(1000, 100) << QPoint(120, 16);
+  QTest::newRow("form2 plot bottom right")
+      << "Form2"
+      << "Picture3" << QSize(725, 421) << QPointF(5500, 2100) << QPoint(664, 353);
   // Spectrum graph of Form1: -20..152 across, 123 at the top down to -10.
-  QTest::newRow("form1 graph origin") << "Form1" << "Picture3" << QSize(613, 341) << QPointF(0, 0) << QPoint(71, 315);
-  QTest::newRow("form1 graph top right") << "Form1" << "Picture3" << QSize(613, 341) << QPointF(150, 120) << QPoint(605, 7);
+  QTest::newRow("form1 graph origin") << "Form1"
+                                      << "Picture3" << QSize(613, 341) << QPointF(0, 0) << QPoint(71, 315);
+  QTest::newRow("form1 graph top right")
+      << "Form1"
+      << "Picture3" << QSize(613, 341) << QPointF(150, 120) << QPoint(605, 7);
   // Profile: -6..607 across, 123 down to -10.
-  QTest::newRow("profile origin") << "Form1" << "Picture1" << QSize(613, 317) << QPointF(0, 0) << QPoint(6, 293);
-  QTest::newRow("profile level 100 at 600") << "Form1" << "Picture1" << QSize(613, 317) << QPointF(600, 100) << QPoint(606, 54);
+  QTest::newRow("profile origin") << "Form1"
+                                  << "Picture1" << QSize(613, 317) << QPointF(0, 0) << QPoint(6, 293);
+  QTest::newRow("profile level 100 at 600")
+      << "Form1"
+      << "Picture1" << QSize(613, 317) << QPointF(600, 100) << QPoint(606, 54);
   // Image: one unit is one pixel, y grows downward.
-  QTest::newRow("image top left") << "Form1" << "Picture2" << QSize(613, 613) << QPointF(-6, -306) << QPoint(0, 0);
-  QTest::newRow("image centre") << "Form1" << "Picture2" << QSize(613, 613) << QPointF(300, 0) << QPoint(306, 306);
-  QTest::newRow("image lower right") << "Form1" << "Picture2" << QSize(613, 613) << QPointF(600, 300) << QPoint(606, 606);
+  QTest::newRow("image top left") << "Form1"
+                                  << "Picture2" << QSize(613, 613) << QPointF(-6, -306) << QPoint(0, 0);
+  QTest::newRow("image centre") << "Form1"
+                                << "Picture2" << QSize(613, 613) << QPointF(300, 0) << QPoint(306, 306);
+  QTest::newRow("image lower right") << "Form1"
+                                     << "Picture2" << QSize(613, 613) << QPointF(600, 300)
+                                     << QPoint(606, 606);
   // Legend: 0..10 across, 262 down to -7, y grows upward.
-  QTest::newRow("legend top left") << "Form1" << "Picture7" << QSize(69, 269) << QPointF(0, 262) << QPoint(0, 0);
-  QTest::newRow("legend yellow mark") << "Form1" << "Picture7" << QSize(69, 269) << QPointF(5, 153) << QPoint(34, 109);
-  QTest::newRow("legend value 0.7") << "Form1" << "Picture7" << QSize(69, 269) << QPointF(0, 0) << QPoint(0, 262);
+  QTest::newRow("legend top left") << "Form1"
+                                   << "Picture7" << QSize(69, 269) << QPointF(0, 262) << QPoint(0, 0);
+  QTest::newRow("legend yellow mark") << "Form1"
+                                      << "Picture7" << QSize(69, 269) << QPointF(5, 153) << QPoint(34, 109);
+  QTest::newRow("legend value 0.7") << "Form1"
+                                    << "Picture7" << QSize(69, 269) << QPointF(0, 0) << QPoint(0, 262);
 }
 
 void DrawingSurfaceTest::userUnitsLandOnTheirPixels() {
@@ -178,7 +198,8 @@ void DrawingSurfaceTest::pointerArrivesInUserUnits() {
   const QPoint origin = profile->PixelOf({0, 0});
   QTest::mouseMove(profile, profile->contentsRect().topLeft() + origin);
   QVERIFY(!profileMoves.isEmpty());
-  QCOMPARE(profile->PixelOf({profileMoves.last().at(0).toFloat(), profileMoves.last().at(1).toFloat()}), origin);
+  QCOMPARE(profile->PixelOf({profileMoves.last().at(0).toFloat(), profileMoves.last().at(1).toFloat()}),
+           origin);
   QVERIFY(std::abs(profileMoves.last().at(1).toFloat()) < 133.0f / 317.0f);
 }
 

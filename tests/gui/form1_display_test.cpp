@@ -5,10 +5,10 @@
 #include <filesystem>
 
 #include "beam_axis_graph.h"
-#include "file_error.h"
 #include "field_result.h"
-#include "run_parameters.h"
+#include "file_error.h"
 #include "result_fixtures.h"
+#include "run_parameters.h"
 
 using orvane::Form1;
 using orvane::test::CountColour;
@@ -116,9 +116,8 @@ void Form1DisplayTest::colourScale() {
   QFETCH(float, value);
   QFETCH(int, level);
   ResultSession session;
-  Form1& form1 = session.Load([value](int, int column, int row) {
-    return column == 40 && row == 20 ? value : 1.0f;
-  });
+  Form1& form1 =
+      session.Load([value](int, int column, int row) { return column == 40 && row == 20 ? value : 1.0f; });
   form1.Command1->click();
   const QPointF cell = CellCentre(40, 20);
   QCOMPARE(At(*form1.Picture2, cell.x(), cell.y()), QColor(255, level, level));
@@ -130,14 +129,15 @@ void Form1DisplayTest::colourScale() {
 // to (600, 100 v(151, 1)); the other rows never enter it.
 void Form1DisplayTest::profileIsRowOne() {
   ResultSession session;
-  Form1& form1 = session.Load([](int, int column, int row) { return row == 1 ? 0.8f + 0.002f * column : 0.5f; });
+  Form1& form1 =
+      session.Load([](int, int column, int row) { return row == 1 ? 0.8f + 0.002f * column : 0.5f; });
   form1.Command1->click();
   const auto& grid = session.module().DisplayGrid;
   for (int column : {1, 2, 40, 75, 77, 150, 151}) {
     QCOMPARE(At(*form1.Picture1, 4.0 * column - 4, 100 * grid[column][1]), kRed);
   }
-  QCOMPARE(CountColour(form1.Picture1->Picture().copy(QRect(form1.Picture1->PixelOf({0, 75}),
-                                                            form1.Picture1->PixelOf({600, 0}))),
+  QCOMPARE(CountColour(form1.Picture1->Picture().copy(
+                           QRect(form1.Picture1->PixelOf({0, 75}), form1.Picture1->PixelOf({600, 0}))),
                        kRed),
            0);
 }
@@ -146,7 +146,9 @@ void Form1DisplayTest::quantityCaptionsAndOptions() {
   ResultSession session;
   // Energy fluence 0.8, air kerma 0.9, HVL 1.1 everywhere.
   Form1& form1 = session.Load([](int block, int, int) {
-    return block == orvane::test::kEnergyFluenceBlock ? 0.8f : block == orvane::test::kAirKermaBlock ? 0.9f : 1.1f;
+    return block == orvane::test::kEnergyFluenceBlock ? 0.8f
+           : block == orvane::test::kAirKermaBlock    ? 0.9f
+                                                      : 1.1f;
   });
   struct Case {
     QRadioButton* Form1::*option;
@@ -202,8 +204,8 @@ void Form1DisplayTest::loadResetsFormAndReloadsInPlace() {
   QCOMPARE(&session.program.forms.Distribution(), &form1);
   QCOMPARE(session.module().DistributionShown, 0);
   QCOMPARE(form1.Picture3->Picture(), spectrumAfterLoad);
-  QCOMPARE(CountColour(form1.Picture2->Picture(), QColor(224, 224, 224)), form1.Picture2->Picture().width() *
-                                                                              form1.Picture2->Picture().height());
+  QCOMPARE(CountColour(form1.Picture2->Picture(), QColor(224, 224, 224)),
+           form1.Picture2->Picture().width() * form1.Picture2->Picture().height());
   QCOMPARE(CountColour(form1.Picture1->Picture(), kWhite),
            form1.Picture1->Picture().width() * form1.Picture1->Picture().height());
   for (int box = 1; box <= 5; ++box) QCOMPARE(form1.TextBox[box]->text(), QString());
@@ -230,7 +232,8 @@ void Form1DisplayTest::beamAxisGraphFromFile() {
   QCOMPARE(module.PhotonSpectrum[0], 0.5);
   QCOMPARE(module.AxisSpectrumPeak, 1234.0);
   QCOMPARE(module.AxisHvl, 3.0);
-  QCOMPARE(CountColour(graph.Picture().copy(QRect(graph.PixelOf({0, 120}), graph.PixelOf({100, 1}))), kRed), 0);
+  QCOMPARE(CountColour(graph.Picture().copy(QRect(graph.PixelOf({0, 120}), graph.PixelOf({100, 1}))), kRed),
+           0);
   QCOMPARE(At(graph, 75, 0), kBlack);
   QCOMPARE(At(graph, 100, 100), kBlack);  // the level of the peak
   QCOMPARE(graph.PenWidth(), 2);
@@ -240,7 +243,8 @@ void Form1DisplayTest::beamAxisGraphFromFile() {
 void Form1DisplayTest::conditionsComeBack_data() {
   QTest::addColumn<QStringList>("typed");  // Text1, Text5, Text2, Text3, Text4
   QTest::addColumn<QStringList>("loaded");
-  QTest::newRow("defaults") << QStringList{"100", "16", "2.5", "1.0", "0"} << QStringList{"100", "16", "2.5", "1", "0"};
+  QTest::newRow("defaults") << QStringList{"100", "16", "2.5", "1.0", "0"}
+                            << QStringList{"100", "16", "2.5", "1", "0"};
   QTest::newRow("copper 0.35 mm, 0.0350 cm in the file")
       << QStringList{"80", "12.5", "3", "0.5", "0.35"} << QStringList{"80", "12.5", "3", "0.5", "0.35"};
 }
@@ -260,15 +264,16 @@ void Form1DisplayTest::conditionsComeBack() {
 void Form1DisplayTest::failedLoadChangesNothing_data() {
   QTest::addColumn<QString>("file");
   QTest::addColumn<QByteArray>("content");  // empty: the file is removed
-  QTest::addColumn<bool>("newer");  // the file touched after Result.dat was written
+  QTest::addColumn<bool>("newer");          // the file touched after Result.dat was written
   QTest::addColumn<QString>("says");
   QTest::newRow("no results yet") << "Result.dat" << QByteArray() << false << "cannot open";
-  QTest::newRow("short results") << "Result.dat" << QByteArray("0.1E+04\r\n 0.1000E+01 0.1000E+01\r\n") << false
-                                 << "ends";
-  QTest::newRow("damaged results") << "Result.dat" << QByteArray("0.1E+04\r\n 0.1000E+01 x.1000E+01\r\n") << false
-                                   << "line 2";
+  QTest::newRow("short results") << "Result.dat" << QByteArray("0.1E+04\r\n 0.1000E+01 0.1000E+01\r\n")
+                                 << false << "ends";
+  QTest::newRow("damaged results") << "Result.dat" << QByteArray("0.1E+04\r\n 0.1000E+01 x.1000E+01\r\n")
+                                   << false << "line 2";
   QTest::newRow("no beam axis") << "Beam_Axis.dat" << QByteArray() << false << "Beam_Axis.dat";
-  QTest::newRow("short beam axis") << "Beam_Axis.dat" << QByteArray("   0.5   0.00000\r\n") << false << "ends";
+  QTest::newRow("short beam axis") << "Beam_Axis.dat" << QByteArray("   0.5   0.00000\r\n") << false
+                                   << "ends";
   QTest::newRow("no conditions") << "B2F.dat" << QByteArray() << false << "B2F.dat";
   QTest::newRow("engine still calculating") << "Beam_Axis.dat" << QByteArray() << true << "still running";
 }
@@ -305,7 +310,8 @@ void Form1DisplayTest::failedLoadChangesNothing() {
   orvane::test::MessageCatcher messages;
   session.form2->Command4->click();
   QCOMPARE(messages.texts.size(), 1);
-  QVERIFY2(messages.texts[0].contains(file) && messages.texts[0].contains(says), qPrintable(messages.texts[0]));
+  QVERIFY2(messages.texts[0].contains(file) && messages.texts[0].contains(says),
+           qPrintable(messages.texts[0]));
   QCOMPARE(session.program.endStatus, -1);
   QCOMPARE(session.form2->TextBox[1]->text(), QStringLiteral("120"));
   QCOMPARE(session.form2->TextBox[4]->text(), QStringLiteral("0.2"));

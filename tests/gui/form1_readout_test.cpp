@@ -19,7 +19,8 @@ QRadioButton* Form1::*const kOptions[] = {nullptr, &Form1::Option1, &Form1::Opti
 // Energy fluence 0.01 per column (one cell 0.9634), air kerma 0.01 per row, HVL 1.02 of the axis:
 // the value read out names the cell.
 float Coded(int block, int column, int row) {
-  if (block == orvane::test::kEnergyFluenceBlock) return column == 100 && row == 50 ? 0.9634f : 0.01f * column;
+  if (block == orvane::test::kEnergyFluenceBlock)
+    return column == 100 && row == 50 ? 0.9634f : 0.01f * column;
   if (block == orvane::test::kAirKermaBlock) return 0.01f * row;
   return 1.02f;
 }
@@ -54,35 +55,87 @@ void Form1ReadoutTest::readouts_data() {
   QTest::addColumn<QString>("text2");  // "*": not checked (a value halfway between two whole mm)
   QTest::addColumn<QString>("text3");
   // Columns: value = column / 100.
-  QTest::newRow("X 0 column 1") << false << 1 << 0.0f << 50.0f << "-150" << "25" << "1.0";
-  QTest::newRow("X 599.9 column 150") << false << 1 << 599.9f << 50.0f << "150" << "25" << "150.0";
-  QTest::newRow("X 600 column 151") << false << 1 << 600.0f << 50.0f << "150" << "25" << "151.0";
-  QTest::newRow("X 310 is 5 mm") << false << 1 << 310.0f << 50.0f << "5" << "25" << "78.0";
-  QTest::newRow("0.9634 reads 96.3") << false << 1 << 398.0f << 198.0f << "49" << "99" << "96.3";
-  QTest::newRow("HVL 1.02 of 2.5 mm") << false << 3 << 120.0f << -40.0f << "-90" << "20" << "2.550";
+  QTest::newRow("X 0 column 1") << false << 1 << 0.0f << 50.0f << "-150"
+                                << "25"
+                                << "1.0";
+  QTest::newRow("X 599.9 column 150") << false << 1 << 599.9f << 50.0f << "150"
+                                      << "25"
+                                      << "150.0";
+  QTest::newRow("X 600 column 151") << false << 1 << 600.0f << 50.0f << "150"
+                                    << "25"
+                                    << "151.0";
+  QTest::newRow("X 310 is 5 mm") << false << 1 << 310.0f << 50.0f << "5"
+                                 << "25"
+                                 << "78.0";
+  QTest::newRow("0.9634 reads 96.3") << false << 1 << 398.0f << 198.0f << "49"
+                                     << "99"
+                                     << "96.3";
+  QTest::newRow("HVL 1.02 of 2.5 mm") << false << 3 << 120.0f << -40.0f << "-90"
+                                      << "20"
+                                      << "2.550";
   // Rows: value = row / 100.
-  QTest::newRow("Y 0 row 1") << false << 2 << 300.0f << 0.0f << "0" << "0" << "1.0";
-  QTest::newRow("Y 3.9 row 1") << false << 2 << 300.0f << 3.9f << "0" << "2" << "1.0";
-  QTest::newRow("Y 4 row 2") << false << 2 << 300.0f << 4.0f << "0" << "2" << "2.0";
-  QTest::newRow("Y 300 row 76") << false << 2 << 300.0f << 300.0f << "0" << "150" << "76.0";
-  QTest::newRow("Y -0.5 row 1") << false << 2 << 300.0f << -0.5f << "0" << "0" << "1.0";
-  QTest::newRow("Y -4 row 1") << false << 2 << 300.0f << -4.0f << "0" << "2" << "1.0";
-  QTest::newRow("Y -5 row 1") << false << 2 << 300.0f << -5.0f << "0" << "*" << "1.0";
-  QTest::newRow("Y -8.5 row 2") << false << 2 << 300.0f << -8.5f << "0" << "4" << "2.0";
-  QTest::newRow("Y -300 row 74") << false << 2 << 300.0f << -300.0f << "0" << "150" << "74.0";
-  QTest::newRow("Y 100 is 50 mm, row 26") << false << 2 << 200.0f << 100.0f << "-50" << "50" << "26.0";
-  QTest::newRow("Y -100 is 50 mm, row 24") << false << 2 << 200.0f << -100.0f << "-50" << "50" << "24.0";
+  QTest::newRow("Y 0 row 1") << false << 2 << 300.0f << 0.0f << "0"
+                             << "0"
+                             << "1.0";
+  QTest::newRow("Y 3.9 row 1") << false << 2 << 300.0f << 3.9f << "0"
+                               << "2"
+                               << "1.0";
+  QTest::newRow("Y 4 row 2") << false << 2 << 300.0f << 4.0f << "0"
+                             << "2"
+                             << "2.0";
+  QTest::newRow("Y 300 row 76") << false << 2 << 300.0f << 300.0f << "0"
+                                << "150"
+                                << "76.0";
+  QTest::newRow("Y -0.5 row 1") << false << 2 << 300.0f << -0.5f << "0"
+                                << "0"
+                                << "1.0";
+  QTest::newRow("Y -4 row 1") << false << 2 << 300.0f << -4.0f << "0"
+                              << "2"
+                              << "1.0";
+  QTest::newRow("Y -5 row 1") << false << 2 << 300.0f << -5.0f << "0"
+                              << "*"
+                              << "1.0";
+  QTest::newRow("Y -8.5 row 2") << false << 2 << 300.0f << -8.5f << "0"
+                                << "4"
+                                << "2.0";
+  QTest::newRow("Y -300 row 74") << false << 2 << 300.0f << -300.0f << "0"
+                                 << "150"
+                                 << "74.0";
+  QTest::newRow("Y 100 is 50 mm, row 26") << false << 2 << 200.0f << 100.0f << "-50"
+                                          << "50"
+                                          << "26.0";
+  QTest::newRow("Y -100 is 50 mm, row 24") << false << 2 << 200.0f << -100.0f << "-50"
+                                           << "50"
+                                           << "24.0";
   // The profile always reads row 1 on the X axis.
-  QTest::newRow("profile row 1") << true << 2 << 300.0f << 60.0f << "0" << "0" << "1.0";
-  QTest::newRow("profile right edge") << true << 1 << 600.0f << 0.0f << "150" << "0" << "151.0";
-  QTest::newRow("profile top edge") << true << 1 << 0.0f << 120.0f << "-150" << "0" << "1.0";
+  QTest::newRow("profile row 1") << true << 2 << 300.0f << 60.0f << "0"
+                                 << "0"
+                                 << "1.0";
+  QTest::newRow("profile right edge") << true << 1 << 600.0f << 0.0f << "150"
+                                      << "0"
+                                      << "151.0";
+  QTest::newRow("profile top edge") << true << 1 << 0.0f << 120.0f << "-150"
+                                    << "0"
+                                    << "1.0";
   // Margins of the surfaces, outside the data area.
-  QTest::newRow("image right margin") << false << 1 << 600.5f << 0.0f << "" << "" << "";
-  QTest::newRow("image left margin") << false << 1 << -0.5f << 0.0f << "" << "" << "";
-  QTest::newRow("image bottom margin") << false << 1 << 300.0f << 300.5f << "" << "" << "";
-  QTest::newRow("image top margin") << false << 1 << 300.0f << -301.0f << "" << "" << "";
-  QTest::newRow("profile above the frame") << true << 1 << 300.0f << 120.5f << "" << "" << "";
-  QTest::newRow("profile below the axis") << true << 1 << 300.0f << -0.5f << "" << "" << "";
+  QTest::newRow("image right margin") << false << 1 << 600.5f << 0.0f << ""
+                                      << ""
+                                      << "";
+  QTest::newRow("image left margin") << false << 1 << -0.5f << 0.0f << ""
+                                     << ""
+                                     << "";
+  QTest::newRow("image bottom margin") << false << 1 << 300.0f << 300.5f << ""
+                                       << ""
+                                       << "";
+  QTest::newRow("image top margin") << false << 1 << 300.0f << -301.0f << ""
+                                    << ""
+                                    << "";
+  QTest::newRow("profile above the frame") << true << 1 << 300.0f << 120.5f << ""
+                                           << ""
+                                           << "";
+  QTest::newRow("profile below the axis") << true << 1 << 300.0f << -0.5f << ""
+                                          << ""
+                                          << "";
 }
 
 void Form1ReadoutTest::readouts() {

@@ -1,14 +1,15 @@
 // Form2 driven as a user drives it: the title form's "スタート", the defaults and the empty graph,
 // the range clamps, the spectrum curves and "リセット", the engine's input files, refused
 // conditions, unwritable files and the start of the engine.
+#include "form2.h"
+
 #include <QLineEdit>
 #include <QtTest>
 
 #include "beam_spectrum.h"
 #include "form1.h"
-#include "form2.h"
-#include "form3.h"
 #include "form2_spectrum_graph.h"
+#include "form3.h"
 #include "gui_test_support.h"
 #include "run_parameters.h"
 
@@ -141,12 +142,30 @@ void Form2Test::conditionsAreClamped_data() {
   QTest::addColumn<QString>("angle");
   QTest::addColumn<QString>("voltageAfter");
   QTest::addColumn<QString>("angleAfter");
-  QTest::newRow("150 kV, 25 deg") << "150" << "25" << "148" << "20";
-  QTest::newRow("30 kV, 5 deg") << "30" << "5" << "40" << "10";
-  QTest::newRow("no digits, empty angle") << "kV" << "" << "40" << "10";
-  QTest::newRow("limits stay as typed") << "148" << "10" << "148" << "10";
-  QTest::newRow("other limits stay") << "40" << "20" << "40" << "20";
-  QTest::newRow("just inside") << "147.9" << "19.5" << "147.9" << "19.5";
+  QTest::newRow("150 kV, 25 deg") << "150"
+                                  << "25"
+                                  << "148"
+                                  << "20";
+  QTest::newRow("30 kV, 5 deg") << "30"
+                                << "5"
+                                << "40"
+                                << "10";
+  QTest::newRow("no digits, empty angle") << "kV"
+                                          << ""
+                                          << "40"
+                                          << "10";
+  QTest::newRow("limits stay as typed") << "148"
+                                        << "10"
+                                        << "148"
+                                        << "10";
+  QTest::newRow("other limits stay") << "40"
+                                     << "20"
+                                     << "40"
+                                     << "20";
+  QTest::newRow("just inside") << "147.9"
+                               << "19.5"
+                               << "147.9"
+                               << "19.5";
 }
 
 void Form2Test::conditionsAreClamped() {
@@ -189,7 +208,8 @@ void Form2Test::runParametersAndSpectrumFiles() {
   float largest = 0;
   for (int bin = 1; bin <= orvane::kBins; ++bin) largest = std::max(largest, spectrum.relative[bin]);
   QCOMPARE(largest, 1.0f);
-  for (int bin = 297; bin <= orvane::kBins; ++bin) QCOMPARE(spectrum.relative[bin], 0.0f);  // above 2 x 148 kV
+  for (int bin = 297; bin <= orvane::kBins; ++bin)
+    QCOMPARE(spectrum.relative[bin], 0.0f);                                    // above 2 x 148 kV
   QVERIFY(std::abs(spectrum.peak / program.module->SpectrumPeak - 1) < 1e-4);  // five digits in the file
   QCOMPARE(program.module->PointX, 0.0);
   QCOMPARE(program.module->PointY, 0.0);
@@ -204,7 +224,7 @@ void Form2Test::curvesStayUntilReset() {
   const DrawingSurface& graph = *form->Picture3;
   const QImage& image = graph.Picture();
 
-  form->Command1->click();  // 100 kV
+  form->Command1->click();                                       // 100 kV
   const QPoint step100 = StepPixel(graph, *program.module, 80);  // 40 keV
   for (int bin : {60, 80, 100, 160}) QCOMPARE(image.pixelColor(StepPixel(graph, *program.module, bin)), kRed);
   // Bins above 200 (100 keV) lie on the baseline: nothing red above it to the right of 101 keV.

@@ -108,14 +108,18 @@ void NavigationTest::layoutNamesAndSizes() {
   QCOMPARE(program.forms.Distribution().size(), QSize(1361, 743));
   QCOMPARE(program.forms.Notice().size(), QSize(605, 243));
   QCOMPARE(program.forms.Title().windowTitle(), QStringLiteral("   Orvane"));
-  QCOMPARE(program.forms.ConditionsIfCreated()->windowTitle(), QStringLiteral("   X-ray spectrum by Tucker's formula"));
-  QCOMPARE(program.forms.Distribution().windowTitle(), QStringLiteral("   Display the calculated distribution "));
+  QCOMPARE(program.forms.ConditionsIfCreated()->windowTitle(),
+           QStringLiteral("   X-ray spectrum by Tucker's formula"));
+  QCOMPARE(program.forms.Distribution().windowTitle(),
+           QStringLiteral("   Display the calculated distribution "));
   QCOMPARE(program.forms.Notice().windowTitle(), QString());
   orvane::Form2* form2 = program.forms.ConditionsIfCreated();
   QVERIFY(form2->findChild<QLabel*>(QStringLiteral("Label1_2")));
-  QCOMPARE(form2->findChild<QPushButton*>(QStringLiteral("Command6"))->text(), QStringLiteral("照射野内分布の計算"));
+  QCOMPARE(form2->findChild<QPushButton*>(QStringLiteral("Command6"))->text(),
+           QStringLiteral("照射野内分布の計算"));
   QCOMPARE(form2->findChild<QPushButton*>(QStringLiteral("Command6"))->geometry(), QRect(760, 352, 265, 49));
-  QCOMPARE(form2->findChild<QWidget*>(QStringLiteral("Picture2"))->toolTip(), QStringLiteral("   Wooo  !!   "));
+  QCOMPARE(form2->findChild<QWidget*>(QStringLiteral("Picture2"))->toolTip(),
+           QStringLiteral("   Wooo  !!   "));
   QCOMPARE(form2->Command1->palette().color(QPalette::Button), QColor(255, 255, 192));
   orvane::Form1& form1 = program.forms.Distribution();
   QCOMPARE(form1.Picture7->findChildren<QLabel*>().size(), 11);  // the legend's per-cent marks

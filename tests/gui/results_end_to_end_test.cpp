@@ -60,7 +60,8 @@ void ResultsEndToEndTest::conditionsToPointSpectrum() {
   orvane::Form1* form1 = forms.DistributionIfCreated();
   QVERIFY(form1 && form1->isVisible());
   const char* conditions[] = {"", "100", "2.5", "1", "0", "16"};
-  for (int box = 1; box <= 5; ++box) QCOMPARE(form2->TextBox[box]->text(), QString::fromLatin1(conditions[box]));
+  for (int box = 1; box <= 5; ++box)
+    QCOMPARE(form2->TextBox[box]->text(), QString::fromLatin1(conditions[box]));
   QVERIFY2(module->AxisHvl > 2 && module->AxisHvl < 6, qPrintable(QString::number(module->AxisHvl)));
 
   form1->Option2->click();
@@ -75,7 +76,8 @@ void ResultsEndToEndTest::conditionsToPointSpectrum() {
   const double cathodeSide = Number(form1->TextBox[3]);
   emit form1->Picture1->MouseMove(580, 50);  // 14 cm to the anode side
   const double anodeSide = Number(form1->TextBox[3]);
-  QVERIFY2(anodeSide < 0.95 * cathodeSide, qPrintable(QStringLiteral("%1 %2").arg(cathodeSide).arg(anodeSide)));
+  QVERIFY2(anodeSide < 0.95 * cathodeSide,
+           qPrintable(QStringLiteral("%1 %2").arg(cathodeSide).arg(anodeSide)));
 
   // At the beam centre the point spectrum, with the conditions unchanged, covers the red one.
   const int red = CountInCurveArea(*form1->Picture3, QColor(255, 0, 0));
@@ -88,7 +90,8 @@ void ResultsEndToEndTest::conditionsToPointSpectrum() {
   form1->Option3->click();
   form1->Command1->click();  // half-value layer: the centre reads the beam-axis HVL in mm Al
   emit form1->Picture2->MouseMove(300, 0);
-  QVERIFY2(std::abs(Number(form1->TextBox[3]) - module->AxisHvl) < 0.02, qPrintable(form1->TextBox[3]->text()));
+  QVERIFY2(std::abs(Number(form1->TextBox[3]) - module->AxisHvl) < 0.02,
+           qPrintable(form1->TextBox[3]->text()));
   QCOMPARE(messages.texts.size(), 1);
   QCOMPARE(endStatus, -1);
 }

@@ -90,7 +90,8 @@ TEST_F(EngineProcess, NormalRunPrintsItsLinesAndWritesBothResults) {
   ASSERT_EQ(axis.size(), 300u * 18 + 13 + 8);
   EXPECT_EQ(axis.substr(0, 18), "   0.5   0.00000\r\n");
   EXPECT_EQ(axis.substr(99 * 18, 18), "  50.0   1.00000\r\n");
-  EXPECT_EQ(axis.substr(300 * 18), " 0.2500E+01\r\n" + FormatFixed(10 * std::log(2.0) / table.muAl[100], 6, 3) + "\r\n");
+  EXPECT_EQ(axis.substr(300 * 18),
+            " 0.2500E+01\r\n" + FormatFixed(10 * std::log(2.0) / table.muAl[100], 6, 3) + "\r\n");
 
   for (int i = 1; i <= kBins; ++i)  // every row: energy, two blanks, the value as read
     ASSERT_EQ(axis.substr((i - 1) * 18, 18),
@@ -107,7 +108,8 @@ TEST_F(EngineProcess, NormalRunPrintsItsLinesAndWritesBothResults) {
   for (int line = 1; line <= 308; ++line) {
     const bool isReference = (line - 1) % 77 == 0;
     const size_t length = isReference ? 13 : 151 * 11 + 2;
-    ASSERT_TRUE(std::regex_match(result.substr(at, length), isReference ? reference : row)) << "line " << line;
+    ASSERT_TRUE(std::regex_match(result.substr(at, length), isReference ? reference : row))
+        << "line " << line;
     at += length;
   }
   const auto grids = std::make_unique<FieldResultOf<double>>(ReadFieldResult((dir_ / "Result.dat").string()));
@@ -122,8 +124,8 @@ TEST_F(EngineProcess, NormalRunPrintsItsLinesAndWritesBothResults) {
 TEST_F(EngineProcess, MissingOrDamagedInputsEndTheRunAndKeepOldResults) {
   struct Case {
     const char* name;
-    const char* removed;          // input file taken away
-    const char* damagedB2F;       // or "B2F.dat" replaced by this text
+    const char* removed;     // input file taken away
+    const char* damagedB2F;  // or "B2F.dat" replaced by this text
     bool beamAxisWritten;
     const char* message;
   };
@@ -133,7 +135,8 @@ TEST_F(EngineProcess, MissingOrDamagedInputsEndTheRunAndKeepOldResults) {
       {"no parameters", "B2F.dat", nullptr, true, "B2F.dat: cannot open file"},
       {"short parameters", nullptr, "100.0\r\n16.0\r\n", true, "B2F.dat, line 3:"},
       {"angle outside the model", nullptr, "100.0\r\n08.0\r\n0.250\r\n0.100\r\n0.0000\r\n", false, "B2F.dat"},
-      {"voltage outside the model", nullptr, "151.0\r\n16.0\r\n0.250\r\n0.100\r\n0.0000\r\n", false, "B2F.dat"},
+      {"voltage outside the model", nullptr, "151.0\r\n16.0\r\n0.250\r\n0.100\r\n0.0000\r\n", false,
+       "B2F.dat"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -203,8 +206,8 @@ TEST_F(EngineProcess, InItsOwnConsoleAFailureWaitsForEnterSoTheMessageCanBeRead)
   PutSingleLineInputs();
   fs::remove(dir_ / "B_SPCTL.dat");
   // `script` gives the engine a terminal, as the console window that the front end opens does.
-  const std::string command = "cd '" + dir_.string() + "' && echo | script -qec '" + std::string(ORVANE_ENGINE) +
-                              "' /dev/null > console.txt 2>&1";
+  const std::string command = "cd '" + dir_.string() + "' && echo | script -qec '" +
+                              std::string(ORVANE_ENGINE) + "' /dev/null > console.txt 2>&1";
   const int status = std::system(command.c_str());
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 1);
