@@ -115,6 +115,14 @@ void DrawingSurfaceTest::operationsPaintTheirPixels() {
   QCOMPARE(image.pixelColor(19, 19), kGreen);
   QCOMPARE(image.pixelColor(20, 19), QColor(Qt::white));
   QCOMPARE(image.pixelColor(9, 10), QColor(Qt::white));
+  // Boxes reaching past the edges are clipped to the client area; a box wholly outside paints nothing.
+  surface.FilledBox({95, 5}, {130, -30}, kGreen);
+  QCOMPARE(image.pixelColor(99, 99), kGreen);
+  QCOMPARE(image.pixelColor(94, 99), QColor(Qt::white));
+  const QImage beforeOutside = image.copy();
+  surface.FilledBox({150, 50}, {160, 40}, kMagenta);
+  surface.FilledBox({-60, 150}, {-50, 140}, kMagenta);
+  QCOMPARE(image, beforeOutside);
 
   surface.SetPenWidth(2);
   surface.Point({50, 50}, kMagenta);  // a 2 x 2 dot, and the current point
