@@ -8,7 +8,7 @@
 // Before timing, both versions are run once per condition and their "Result.dat" texts compared; the
 // program fails if they differ. After timing it prints both times and their ratio.
 //
-// Run by hand:  build-engine/benchmarks/orvane_benchmark
+// Run by hand after scripts/test.sh:  build/benchmarks/orvane_benchmark
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
