@@ -18,12 +18,20 @@
 namespace orvane {
 namespace {
 
-constexpr const char* kStartLines[] = {" ", " ",
-                                       " ", "         ---     計算を開始しました    ---",
-                                       " ", "         ---  しばらくお待ちください   ---",
-                                       " "};
-constexpr const char* kEndLines[] = {"         ---     計算が終了しました    ---", " ",
-                                     "         ---    Enter を押して下さい   ---"};
+constexpr const char* kStartLines[] = {
+    " ",
+    " ",
+    " ",
+    "         ---     計算を開始しました    ---",
+    " ",
+    "         ---  しばらくお待ちください   ---",
+    " ",
+};
+constexpr const char* kEndLines[] = {
+    "         ---     計算が終了しました    ---",
+    " ",
+    "         ---    Enter を押して下さい   ---",
+};
 constexpr const char* kGoodbye = "Stop - Program terminated.";
 
 void CheckReferenceSums(const BeamSpectrum& axis) {
