@@ -18,6 +18,7 @@
 namespace orvane {
 namespace {
 
+// clang-format off
 constexpr const char* kStartLines[] = {
     " ",
     " ",
@@ -27,6 +28,7 @@ constexpr const char* kStartLines[] = {
     "         ---  しばらくお待ちください   ---",
     " ",
 };
+// clang-format on
 constexpr const char* kEndLines[] = {
     "         ---     計算が終了しました    ---",
     " ",
